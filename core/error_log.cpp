@@ -1,0 +1,58 @@
+// The run-time error log, and what happens to an error that no handler trapped.
+
+#include "core/station.h"
+#include "plant/form_ranvikv5.h"
+#include "platform/value/run_time_error.h"
+
+namespace usina {
+
+void Module1::LogError(const int& number, const std::string& description, const std::string& form,
+                       const std::string& element) {
+    ErrorLogRecordset.addNew();
+    ErrorLogRecordset("Data") = Value(st.clock().today());
+    ErrorLogRecordset("Hora") = Value(st.clock().timeOfDay());
+    ErrorLogRecordset("Num do erro") = Value(number);
+    ErrorLogRecordset("Erro") = Value(description.empty() ? std::string(" ") : description);
+    ErrorLogRecordset("Forma") = Value(form);
+    ErrorLogRecordset("Elemento") = Value(element);
+    ErrorLogRecordset.update();
+}
+
+void Module1::ReportUnhandledError(const std::exception_ptr& error, const forms::HandlerSite& site) {
+    int number = 51; // internal error
+    std::string description;
+    try {
+        std::rethrow_exception(error);
+    } catch (const RunTimeError& e) {
+        number = e.number();
+        description = e.what();
+    } catch (const std::exception& e) {
+        description = e.what();
+    } catch (...) {
+        description = "?";
+    }
+    // The same fault in the same handler, repeating every tick, is logged once an hour at most.
+    constexpr double relogAfterSeconds = 3600;
+    const std::string signature =
+        site.form + "|" + site.handler + "|" + std::to_string(number) + "|" + description;
+    const double now = st.clock().monotonicSeconds();
+    auto logged = loggedFaults_.find(signature);
+    if (logged == loggedFaults_.end() || now - logged->second >= relogAfterSeconds) {
+        loggedFaults_[signature] = now;
+        try {
+            LogError(number, description, site.form, site.handler);
+        } catch (...) {
+            // The log itself is out of reach (a database not open yet): the message line still tells.
+        }
+    }
+    if (st.ws().peek<FormRanvikv5>() == nullptr) {
+        return; // no message line yet, and touching it would load the main window
+    }
+    try {
+        ShowOccurrence(TranslateText("Erro de execução") + " " + std::to_string(number) + ": " + description);
+    } catch (...) {
+        // Nothing else to tell it with; the station runs on.
+    }
+}
+
+} // namespace usina

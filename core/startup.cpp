@@ -1,0 +1,117 @@
+// The start of the program, the settings it reads from its initialisation file, and the screen check.
+
+#include "core/form_splash.h"
+#include "core/station.h"
+#include "plant/form_ranvikv5.h"
+#include "platform/forms/backend.h"
+#include "platform/inifile/profile_strings.h"
+#include "platform/value/conversions.h"
+#include "platform/value/text.h"
+
+#include <algorithm>
+
+namespace usina {
+
+void Module1::Main() {
+    auto& ws = st.ws();
+    // 1. A second copy ends at once, without a message.
+    if (!st.claimSingleInstance()) {
+        ws.endProgram();
+    }
+    // 2.
+    LoadSettings();
+    // 3.
+    CheckScreenResolution();
+    // 4.
+    st.form<FormSplash>().Show();
+    ws.doEvents();
+    // 5.
+    ErrorTrapEnabled = 0;
+    // 6. A missing file or table stops the start with a message that names it.
+    try {
+        OpenDatabases();
+    } catch (const RunTimeError& e) {
+        ws.msgBox(e.what(), forms::msgbox::critical, Station::appTitle);
+        CloseDatabases();
+        ws.endProgram();
+    }
+    // 7.
+    SerialDisabled = 0;
+    // 8.
+    st.form<FormRanvikv5>().Show();
+    // 9.
+    st.form<FormSplash>().Unload();
+}
+
+std::int16_t Module1::CheckScreenResolution() {
+    auto& ws = st.ws();
+    const std::int16_t pixels =
+        toInt16(static_cast<double>(ws.screenWidthTwips()) / forms::WindowSystem::twipsPerPixelX);
+    if (pixels < 800) {
+        ws.msgBox("Mude a resolução do seu monitor para 800x600.",
+                  forms::msgbox::critical | forms::msgbox::okOnly, "Ranvikv5011");
+        ws.endProgram();
+    }
+    return pixels;
+}
+
+std::string Module1::SettingsFileName() const {
+    return (st.programFolder() / "Parametros.ini").string();
+}
+
+namespace {
+
+struct SettingKey {
+    const char* section;
+    const char* key;
+};
+
+// The rings have ten slots: a count outside 1 to 10 would read past them or divide by zero.
+std::int16_t limitedAverageCount(double value) {
+    return toInt16(std::clamp(value, 1.0, 10.0));
+}
+
+} // namespace
+
+void Module1::LoadSettings() {
+    const std::string file = SettingsFileName();
+    // Reads one key; a missing, empty or non-numeric value becomes 1 and "1" is written back.
+    auto read = [&](const char* section, const char* key) -> std::optional<double> {
+        const std::string v = trimBlanks(ReadIniValue(file, section, key, ""));
+        if (!isNumeric(v)) {
+            WriteIniValue(file, section, key, "1");
+            return std::nullopt;
+        }
+        return toDouble(Value(v));
+    };
+    for (int i = 1; i <= 5; ++i) {
+        const std::string key = "MediaSilo" + std::to_string(i);
+        const auto v = read("Configuracoes", key.c_str());
+        SiloAverageCount[i] = v ? limitedAverageCount(*v) : std::int16_t{1};
+    }
+    for (int i = 1; i <= 5; ++i) {
+        const std::string key = "MediaTmp" + std::to_string(i + 5);
+        const auto v = read("Configuracoes", key.c_str());
+        TempAverageCount[i] = v ? limitedAverageCount(*v) : std::int16_t{1};
+    }
+    const auto lock = read("Geral", "Bloquear");
+    if (!lock) {
+        LockStartDuringConfig = true;
+    } else {
+        // A number outside the 16-bit range is no 1: the lock is off.
+        LockStartDuringConfig = *lock >= -32768.5 && *lock < 32767.5 && toInt16(*lock) == 1;
+    }
+}
+
+std::string Module1::ReadIniValue(const std::string& fileName, const std::string& section,
+                                  const std::string& key, const std::string& defaultValue) {
+    // The buffer holds 255 characters and its terminator; longer values come back cut.
+    return trimBlanks(inifile::readProfileString(fileName, section, key, defaultValue, 256));
+}
+
+void Module1::WriteIniValue(const std::string& fileName, const std::string& section, const std::string& key,
+                            const std::string& value) {
+    inifile::writeProfileString(fileName, section, key, value);
+}
+
+} // namespace usina

@@ -1,0 +1,148 @@
+#pragma once
+// The operator's main window: the plant's display, the holder of the process (its timers are the
+// process loop, its serial control the controller link) and the window whose unload ends the program.
+
+#include "core/station_form.h"
+#include "platform/forms/command_button.h"
+#include "platform/forms/control_array.h"
+#include "platform/forms/decoration.h"
+#include "platform/forms/frame.h"
+#include "platform/forms/label.h"
+#include "platform/forms/list_control.h"
+#include "platform/forms/menu_item.h"
+#include "platform/forms/needle_gauge.h"
+#include "platform/forms/scroll_bar.h"
+#include "platform/forms/text_box.h"
+#include "platform/forms/timer.h"
+
+namespace usina {
+
+class FormRanvikv5 : public StationForm {
+public:
+    explicit FormRanvikv5(Station& station);
+
+    void Form_Load() override;
+    void Form_Unload(int& Cancel) override;
+
+    void HScroll_Change();
+
+    // The five temperature gauges by channel number 1 to 5.
+    forms::NeedleGauge& GaugeTmp(int channel);
+
+    // ---- silos, across the top ----
+    forms::Frame FrmSilo1{*this, "FrmSilo1"};
+    forms::Frame FrmSilo2{*this, "FrmSilo2"};
+    forms::Frame FrmSilo3{*this, "FrmSilo3"};
+    forms::Frame FrmSilo4{*this, "FrmSilo4"};
+    forms::Frame FrmSilo5{*this, "FrmSilo5"};
+    forms::ControlArray<forms::NeedleGauge> Gauge{*this, "Gauge", 1, 5};
+    forms::ControlArray<forms::Label> LblUmid{*this, "LblUmid", 1, 5};
+    forms::ControlArray<forms::TextBox> txtumid{*this, "txtumid", 1, 5};
+    forms::ControlArray<forms::Label> LblQuant{*this, "LblQuant", 1, 5};
+    forms::ControlArray<forms::Label> Lblmis{*this, "Lblmis", 1, 5};
+    forms::ControlArray<forms::Label> Lblperc{*this, "Lblperc", 1, 5};
+    forms::ControlArray<forms::Label> LblProdSilo{*this, "LblProdSilo", 1, 5};
+    forms::ControlArray<forms::Label> LblTon_h{*this, "LblTon_h", 1, 5};
+    forms::ControlArray<forms::Label> Lblt_h{*this, "Lblt_h", 1, 5};
+    forms::ControlArray<forms::Label> LblParcialSilo{*this, "LblParcialSilo", 1, 5};
+    forms::ControlArray<forms::Label> Lblton_par{*this, "Lblton_par", 1, 5};
+    forms::ControlArray<forms::Label> LblTonPar{*this, "LblTonPar", 1, 5};
+    forms::ControlArray<forms::Label> LblTotalSilo{*this, "LblTotalSilo", 1, 5};
+    forms::ControlArray<forms::Label> Lbltot{*this, "Lbltot", 1, 5};
+    forms::ControlArray<forms::Label> LblTonTot{*this, "LblTonTot", 1, 5};
+
+    // ---- additives, down the left side ----
+    forms::ControlArray<forms::Frame> Frame5{*this, "Frame5", 0, 3};
+    forms::ControlArray<forms::Label> LblQuantAdit{*this, "LblQuantAdit", 0, 3};
+    forms::Label lblasf{*this, "lblasf"};
+    forms::Label lblfill{*this, "lblfill"};
+    forms::Label lblmal{*this, "lblmal"};
+    forms::Label lblfibra{*this, "lblfibra"};
+    forms::ControlArray<forms::Label> LblPorcent{*this, "LblPorcent", 0, 3};
+    forms::ControlArray<forms::Label> LblParcialAdit{*this, "LblParcialAdit", 0, 3};
+    forms::Label lblparasf{*this, "lblparasf"};
+    forms::Label lblparfil{*this, "lblparfil"};
+    forms::Label lblparmal{*this, "lblparmal"};
+    forms::Label lblparfibra{*this, "lblparfibra"};
+    forms::ControlArray<forms::Label> LblTonParAdit{*this, "LblTonParAdit", 0, 3};
+    forms::ControlArray<forms::Label> LblTotalAdit{*this, "LblTotalAdit", 0, 3};
+    forms::Label lbltotasf{*this, "lbltotasf"};
+    forms::Label lbltotfil{*this, "lbltotfil"};
+    forms::Label lbltotmal{*this, "lbltotmal"};
+    forms::Label lbltotfibra{*this, "lbltotfibra"};
+    forms::ControlArray<forms::Label> LblTonTotAdit{*this, "LblTonTotAdit", 0, 3};
+
+    // ---- temperatures, at the right ----
+    forms::Frame Frame2{*this, "Frame2"};
+    forms::NeedleGauge GaugeTmp1{*this, "GaugeTmp1"};
+    forms::NeedleGauge GaugeTmp2{*this, "GaugeTmp2"};
+    forms::NeedleGauge GaugeTmp3{*this, "GaugeTmp3"};
+    forms::NeedleGauge GaugeTmp4{*this, "GaugeTmp4"};
+    forms::NeedleGauge GaugeTmp5{*this, "GaugeTmp5"};
+
+    // ---- mix, rate, production, time ----
+    forms::Frame FrmMistura{*this, "FrmMistura"};
+    forms::ComboBox DBCombomist{*this, "DBCombomist"};
+    forms::Frame FrmProd{*this, "FrmProd"};
+    forms::Label Lbl0{*this, "Lbl0"};
+    forms::ScrollBar HScroll{*this, "HScroll"};
+    forms::Label Lblmax{*this, "Lblmax"};
+    forms::Frame Frame1{*this, "Frame1"};
+    forms::Label LblProd{*this, "LblProd"};
+    forms::Label Label8{*this, "Label8"};
+    forms::Frame Frame3{*this, "Frame3"};
+    forms::Label LblProdParcial{*this, "LblProdParcial"};
+    forms::TextBox Txtprod_par{*this, "Txtprod_par"};
+    forms::Label LblProdDiaria{*this, "LblProdDiaria"};
+    forms::TextBox Txtprod_par_diaria{*this, "Txtprod_par_diaria"};
+    forms::Label LblProdTotal{*this, "LblProdTotal"};
+    forms::TextBox Txtprod_tot{*this, "Txtprod_tot"};
+    forms::ControlArray<forms::Label> LblTons{*this, "LblTons", 0, 2};
+    forms::Frame Frame4{*this, "Frame4"};
+    forms::Label Lbltempo{*this, "Lbltempo"};
+    forms::Frame FrmData{*this, "FrmData"};
+    forms::Label LblDia{*this, "LblDia"};
+    forms::Label LblTime{*this, "LblTime"};
+    forms::CommandButton CmdLiga{*this, "CmdLiga"};
+
+    // ---- message line and decoration ----
+    forms::Shape Shape1{*this, "Shape1"};
+    forms::Label LblOcorrencia{*this, "LblOcorrencia"};
+    forms::Label LblOcorrenc{*this, "LblOcorrenc"};
+    forms::Picture Picture1{*this, "Picture1"};
+    forms::Image Image1{*this, "Image1"};
+
+    // ---- the process loop ----
+    forms::Timer TimerX{*this, "TimerX"};
+    forms::Timer TimerProcesso{*this, "TimerProcesso"};
+    forms::Timer TmrTempo_decor{*this, "TmrTempo_decor"};
+    forms::Timer TimerTempo{*this, "TimerTempo"};
+
+    // ---- menus ----
+    forms::MenuItem mnuarq{*this, "mnuarq", "&Arquivo"};
+    forms::MenuItem mnualt{*this, "mnualt", "&Traço", &mnuarq};
+    forms::MenuItem mnugra{*this, "mnugra", "&Gravar Dados", &mnuarq};
+    forms::MenuItem mnusenha{*this, "mnusenha", "&Usuários e Senhas", &mnuarq};
+    forms::MenuItem mnulingua{*this, "mnulingua", "&Idiomas", &mnuarq};
+    forms::MenuItem mnusai{*this, "mnusai", "&Sair", &mnuarq};
+    forms::MenuItem mnuconf{*this, "mnuconf", "&Configurações"};
+    forms::MenuItem mnusil{*this, "mnusil", "Cons&tantes", &mnuconf};
+    forms::MenuItem mnuRel{*this, "mnuRel", "&Relatórios"};
+    forms::MenuItem mnurelplacas{*this, "mnurelplacas", "Relatório de &Placas", &mnuRel};
+    forms::MenuItem mnurelprod{*this, "mnurelprod", "Relatório de Pro&dução", &mnuRel};
+    forms::MenuItem mnuRelConMat{*this, "mnuRelConMat", "Relatório de Consumo de &Materiais", &mnuRel};
+    forms::MenuItem mnuRelTemp{*this, "mnuRelTemp", "Relatório de Temperatura", &mnuRel};
+    forms::MenuItem mnuout{*this, "mnuout", "&Sair"};
+
+private:
+    void layOutSilos();
+    void layOutAdditives();
+    void layOutTemperatures();
+    void layOutProduction();
+    void layOutMessageLine();
+    void setUpMenus();
+    void wireHandlers();
+    void greyTemperatureGauge(forms::NeedleGauge& gauge);
+};
+
+} // namespace usina

@@ -1,0 +1,43 @@
+#pragma once
+// The transactions of the plant controller's protocol over a byte link. A read sends 'R', 0x00, address
+// and takes the first byte that arrives within the time-out; a write sends 'W', 0x00, address, value and
+// reads nothing back. The protocol has no framing: whatever byte comes first after a request is taken as
+// its answer, so a stray byte the controller sends after the request and before its answer is returned
+// in its place. Bytes that arrive between transactions (a second answer byte, line noise) are discarded
+// by the next read before it sends its request.
+
+#include "platform/serial/byte_link.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace usina {
+
+class ControllerLink {
+public:
+    // monotonicSeconds: elapsed-time source (never goes back at midnight); the station passes its clock.
+    ControllerLink(serial::ByteLink& port, std::function<double()> monotonicSeconds);
+
+    void open();
+    void close();
+    bool isOpen() const;
+
+    // Read frame 'R',0x00,address; discards stale input first; waits strictly more than 0.2 s of
+    // elapsed time at most; returns the first byte of the answer (the rest discarded), nullopt on time-out.
+    // A port that is not open ends the read at once with nullopt.
+    std::optional<std::uint8_t> readRegister(std::uint8_t address);
+    // Write frame 'W',0x00,address,value; nothing read back.
+    void writeRegister(std::uint8_t address, std::uint8_t value);
+
+    std::optional<std::string> takeFault(); // passes the port's fault through, once per fault
+
+    static constexpr double readTimeoutSeconds = 0.2;
+
+private:
+    serial::ByteLink& port_;
+    std::function<double()> monotonicSeconds_;
+};
+
+} // namespace usina

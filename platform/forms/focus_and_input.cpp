@@ -1,0 +1,470 @@
+// Focus moves, keys, queued keystrokes and what the person does with the mouse.
+
+#include "check_box.h"
+#include "command_button.h"
+#include "control.h"
+#include "key_codes.h"
+#include "list_control.h"
+#include "menu_item.h"
+#include "observer.h"
+#include "platform/value/text.h"
+#include "scroll_bar.h"
+#include "window_system.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <stdexcept>
+
+namespace usina::forms {
+
+namespace {
+
+bool isTextEntry(const Control& c) {
+    return c.kind() == ControlKind::TextBox || c.kind() == ControlKind::MaskedBox ||
+           c.kind() == ControlKind::ComboBox;
+}
+
+} // namespace
+
+// ---- focus ---------------------------------------------------------------------------------------
+
+bool WindowSystem::setFocus(Control& target) {
+    if (!target.canTakeFocus()) {
+        return false;
+    }
+    if (focusMove_.active) {
+        // A LostFocus handler redirects the move under way.
+        focusMove_.target = &target;
+        return true;
+    }
+    if (focused_ == &target) {
+        return false;
+    }
+    focusMove_ = FocusMove{true, &target};
+    Control* old = focused_;
+    if (old != nullptr) {
+        try {
+            old->raise(old->LostFocus, "LostFocus");
+        } catch (...) {
+            focusMove_ = FocusMove{};
+            throw;
+        }
+    }
+    Control* final = focusMove_.target;
+    focusMove_ = FocusMove{};
+    if (final == nullptr || !final->canTakeFocus()) {
+        if (old != nullptr && !old->canTakeFocus()) {
+            focused_ = nullptr;
+            if (observer_ != nullptr) {
+                observer_->focusChanged(nullptr);
+            }
+        }
+        return false;
+    }
+    focused_ = final;
+    final->form().lastFocused_ = final;
+    if (observer_ != nullptr) {
+        observer_->focusChanged(final);
+    }
+    if (activeForm_ != &final->form()) {
+        activate(final->form());
+    }
+    final->raise(final->GotFocus, "GotFocus");
+    return final == &target;
+}
+
+std::vector<Control*> WindowSystem::tabOrder(Form& form) const {
+    std::vector<Control*> order = form.controls_;
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Control* a, const Control* b) { return a->tabIndex() < b->tabIndex(); });
+    return order;
+}
+
+void WindowSystem::tabFrom(Control* from, bool backwards) {
+    Form* form = from != nullptr ? &from->form() : activeForm_;
+    if (form == nullptr) {
+        return;
+    }
+    std::vector<Control*> order;
+    for (Control* c : tabOrder(*form)) {
+        if ((c->tabStop() && c->canTakeFocus()) || c == from) {
+            order.push_back(c);
+        }
+    }
+    if (order.empty()) {
+        return;
+    }
+    if (backwards) {
+        std::reverse(order.begin(), order.end());
+    }
+    auto at = std::find(order.begin(), order.end(), from);
+    Control* next = at == order.end() || std::next(at) == order.end() ? order.front() : *std::next(at);
+    if (next != from) {
+        setFocus(*next);
+    }
+}
+
+// ---- keys ----------------------------------------------------------------------------------------
+
+void WindowSystem::pressKey(int keyCode, int shift, int windows1252Char) {
+    if (ended_) {
+        return;
+    }
+    Form* form = focused_ != nullptr ? &focused_->form() : activeForm_;
+    if (form == nullptr || !acceptsInput(*form)) {
+        return;
+    }
+    const std::string site = focused_ != nullptr ? focused_->name() + "_KeyDown" : "Form_KeyDown";
+    raise(form->name(), site, [&] { runKey(keyCode, shift, windows1252Char); });
+}
+
+void WindowSystem::typeText(const std::string& utf8) {
+    std::size_t count = charCount(utf8);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string ch = midChars(utf8, i, 1);
+        char32_t cp = 0;
+        // Decode the one character.
+        const auto* b = reinterpret_cast<const unsigned char*>(ch.data());
+        if (b[0] < 0x80) {
+            cp = b[0];
+        } else if ((b[0] & 0xE0) == 0xC0) {
+            cp = ((b[0] & 0x1Fu) << 6) | (b[1] & 0x3Fu);
+        } else if ((b[0] & 0xF0) == 0xE0) {
+            cp = ((b[0] & 0x0Fu) << 12) | ((b[1] & 0x3Fu) << 6) | (b[2] & 0x3Fu);
+        } else {
+            cp = ((b[0] & 0x07u) << 18) | ((b[1] & 0x3Fu) << 12) | ((b[2] & 0x3Fu) << 6) | (b[3] & 0x3Fu);
+        }
+        const int code = windows1252FromCodePoint(cp);
+        int keyCode = code;
+        int shift = 0;
+        if (code >= 'a' && code <= 'z') {
+            keyCode = code - 'a' + keys::letterA;
+        } else if (code >= 'A' && code <= 'Z') {
+            shift = keys::shiftMask;
+        } else if (code == ',') {
+            keyCode = 188;
+        } else if (code == '.') {
+            keyCode = 190;
+        } else if (code == '-') {
+            keyCode = 189;
+        } else if (code == '\r' || code == '\n') {
+            keyCode = keys::enter;
+        }
+        pressKey(keyCode, shift, code == '\n' ? keys::enter : code);
+    }
+}
+
+bool WindowSystem::runMenuShortcut(int keyCode, int shift) {
+    if ((shift & keys::ctrlMask) == 0 || activeForm_ == nullptr) {
+        return false;
+    }
+    const char letter = static_cast<char>(std::toupper(keyCode));
+    for (MenuItem* m : activeForm_->menuItems_) {
+        if (m->shortcutLetter() != 0 && m->shortcutLetter() == letter) {
+            if (m->effectivelyEnabled()) {
+                raise(activeForm_->name(), m->name() + "_Click", m->Click);
+            }
+            return true;
+        }
+    }
+    return false;
+}
+
+void WindowSystem::runKey(int keyCode, int shift, int windows1252Char) {
+    if (runMenuShortcut(keyCode, shift)) {
+        return;
+    }
+    if (keyCode == keys::tab) {
+        tabFrom(focused_, (shift & keys::shiftMask) != 0);
+        return;
+    }
+    Control* control = focused_;
+    Form* form = control != nullptr ? &control->form() : activeForm_;
+    if (form == nullptr) {
+        return;
+    }
+    int code = keyCode;
+    if (form->keyPreview_) {
+        raise(form->name(), "Form_KeyDown", [&] { form->Form_KeyDown(code, shift); });
+    }
+    if (code != 0 && control != nullptr && control == focused_ && control->KeyDown) {
+        control->raise([&] { control->KeyDown(code, shift); }, "KeyDown");
+    }
+    if (code != 0 && focused_ != nullptr && focused_ == control) {
+        defaultKeyDown(*control, code, shift);
+    }
+    if (windows1252Char < 0) {
+        return;
+    }
+    // The character goes to whatever holds the focus now.
+    control = focused_;
+    form = control != nullptr ? &control->form() : activeForm_;
+    if (form == nullptr || !acceptsInput(*form)) {
+        return;
+    }
+    int ascii = windows1252Char;
+    if (form->keyPreview_) {
+        raise(form->name(), "Form_KeyPress", [&] { form->Form_KeyPress(ascii); });
+    }
+    if (ascii != 0 && control != nullptr && control == focused_ && control->KeyPress) {
+        control->raise([&] { control->KeyPress(ascii); }, "KeyPress");
+    }
+    if (ascii != 0 && control != nullptr && control == focused_) {
+        defaultKeyPress(*control, ascii);
+    }
+    if (ascii == keys::enter && (control == nullptr || control->kind() != ControlKind::CommandButton)) {
+        clickDefaultButton(*form);
+    }
+}
+
+void WindowSystem::defaultKeyDown(Control& c, int keyCode, int shift) {
+    const bool extend = (shift & keys::shiftMask) != 0;
+    if (c.kind() == ControlKind::ComboBox && (keyCode == keys::up || keyCode == keys::down)) {
+        auto& combo = static_cast<ComboBox&>(c);
+        const int next = combo.listIndex() + (keyCode == keys::down ? 1 : -1);
+        if (next >= 0 && next < combo.listCount()) {
+            combo.setListIndex(next);
+        }
+        return;
+    }
+    if (c.kind() == ControlKind::ListBox && (keyCode == keys::up || keyCode == keys::down)) {
+        auto& list = static_cast<ListBox&>(c);
+        const int next = list.listIndex() + (keyCode == keys::down ? 1 : -1);
+        if (next >= 0 && next < list.listCount()) {
+            list.setListIndex(next);
+        }
+        return;
+    }
+    if (isTextEntry(c)) {
+        auto& box = static_cast<TextBox&>(c);
+        if (keyCode == keys::del) {
+            box.deleteForward();
+        } else {
+            box.moveCaret(keyCode, extend);
+        }
+        return;
+    }
+    if (c.kind() == ControlKind::ScrollBar) {
+        // Up and Down belong to the windows' own handlers; the bar steps on Left, Right and the pages.
+        auto& bar = static_cast<ScrollBar&>(c);
+        switch (keyCode) {
+        case keys::left:
+            bar.setValue(bar.value() - bar.smallChange());
+            break;
+        case keys::right:
+            bar.setValue(bar.value() + bar.smallChange());
+            break;
+        case keys::pageUp:
+            bar.setValue(bar.value() - bar.largeChange());
+            break;
+        case keys::pageDown:
+            bar.setValue(bar.value() + bar.largeChange());
+            break;
+        case keys::home:
+            bar.setValue(bar.min());
+            break;
+        case keys::end:
+            bar.setValue(bar.max());
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void WindowSystem::defaultKeyPress(Control& c, int ascii) {
+    if (isTextEntry(c)) {
+        auto& box = static_cast<TextBox&>(c);
+        if (ascii == keys::backspace) {
+            box.backspace();
+        } else if (ascii >= 32) {
+            box.typeCharacter(ascii);
+        }
+        return;
+    }
+    if (c.kind() == ControlKind::CommandButton && (ascii == keys::enter || ascii == keys::space)) {
+        c.raise(c.Click, "Click");
+        return;
+    }
+    if (c.kind() == ControlKind::CheckBox && ascii == keys::space) {
+        auto& box = static_cast<CheckBox&>(c);
+        box.setValue(box.value() == 1 ? 0 : 1);
+    }
+}
+
+void WindowSystem::clickDefaultButton(Form& form) {
+    for (Control* c : form.controls_) {
+        auto* button = dynamic_cast<CommandButton*>(c);
+        if (button != nullptr && button->isDefault() && button->effectivelyEnabled() &&
+            button->effectivelyVisible()) {
+            button->raise(button->Click, "Click");
+            return;
+        }
+    }
+}
+
+// ---- queued keystrokes ---------------------------------------------------------------------------
+
+void WindowSystem::sendKeys(const std::string& keys) {
+    int shift = 0;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const char ch = keys[i];
+        if (ch == '+') {
+            shift |= keys::shiftMask;
+            continue;
+        }
+        if (ch == '^') {
+            shift |= keys::ctrlMask;
+            continue;
+        }
+        QueuedKey key{std::toupper(static_cast<unsigned char>(ch)), shift, static_cast<unsigned char>(ch)};
+        if (ch == '{') {
+            const std::size_t close = keys.find('}', i);
+            if (close == std::string::npos) {
+                throw std::invalid_argument("unclosed key name in SendKeys: " + keys);
+            }
+            std::string name = keys.substr(i + 1, close - i - 1);
+            std::transform(name.begin(), name.end(), name.begin(),
+                           [](unsigned char c) { return std::tolower(c); });
+            i = close;
+            static const std::map<std::string, QueuedKey> named{
+                {"tab", {keys::tab, 0, -1}},   {"home", {keys::home, 0, -1}},
+                {"end", {keys::end, 0, -1}},   {"enter", {keys::enter, 0, keys::enter}},
+                {"left", {keys::left, 0, -1}}, {"right", {keys::right, 0, -1}},
+            };
+            auto found = named.find(name);
+            if (found == named.end()) {
+                throw std::invalid_argument("unknown key in SendKeys: " + name);
+            }
+            key = found->second;
+            key.shift = shift;
+        }
+        queuedKeys_.push_back(key);
+        shift = 0;
+    }
+    // Outside any event (no running handler), run them at once.
+    if (depth_ == loopBase_.back()) {
+        runQueuedInput();
+    }
+}
+
+void WindowSystem::runQueuedInput() {
+    if (drainingKeys_) {
+        return;
+    }
+    drainingKeys_ = true;
+    while (!queuedKeys_.empty() && !ended_) {
+        const QueuedKey key = queuedKeys_.front();
+        queuedKeys_.pop_front();
+        pressKey(key.keyCode, key.shift, key.character);
+    }
+    drainingKeys_ = false;
+}
+
+// ---- the mouse -----------------------------------------------------------------------------------
+
+void WindowSystem::click(Control& c) {
+    if (!acceptsInput(c.form()) || !c.effectivelyEnabled() || !c.effectivelyVisible()) {
+        return;
+    }
+    raise(c.form().name(), c.name() + "_Click", [&] {
+        if (c.isFocusableKind()) {
+            setFocus(c);
+        }
+        if (c.kind() == ControlKind::CheckBox) {
+            auto& box = static_cast<CheckBox&>(c);
+            box.setValue(box.value() == 1 ? 0 : 1);
+        } else if (c.kind() == ControlKind::OptionButton) {
+            static_cast<OptionButton&>(c).setValue(true);
+        } else {
+            c.raise(c.Click, "Click");
+        }
+    });
+}
+
+void WindowSystem::doubleClick(Control& c) {
+    if (!acceptsInput(c.form()) || !c.effectivelyEnabled() || !c.effectivelyVisible()) {
+        return;
+    }
+    raise(c.form().name(), c.name() + "_DblClick", [&] { c.raise(c.DblClick, "DblClick"); });
+}
+
+void WindowSystem::clickMenu(MenuItem& item) {
+    if (!acceptsInput(item.form()) || !item.effectivelyEnabled()) {
+        return;
+    }
+    raise(
+        item.form().name(), item.name() + "_Click", item.Click ? item.Click : [] {});
+}
+
+void WindowSystem::choose(ComboBox& combo, int index) {
+    if (!acceptsInput(combo.form()) || !combo.effectivelyEnabled()) {
+        return;
+    }
+    raise(combo.form().name(), combo.name() + "_Click", [&] {
+        setFocus(combo);
+        if (index >= 0 && index < combo.listCount()) {
+            combo.setListIndex(index);
+        }
+    });
+}
+
+void WindowSystem::choose(ListBox& list, int index) {
+    if (!acceptsInput(list.form()) || !list.effectivelyEnabled()) {
+        return;
+    }
+    raise(list.form().name(), list.name() + "_Click", [&] {
+        setFocus(list);
+        if (index >= 0 && index < list.listCount()) {
+            list.setListIndex(index);
+        }
+    });
+}
+
+void WindowSystem::scrollTo(ScrollBar& bar, int value) {
+    if (!acceptsInput(bar.form()) || !bar.effectivelyEnabled()) {
+        return;
+    }
+    raise(bar.form().name(), bar.name() + "_Change", [&] {
+        setFocus(bar);
+        bar.setValue(value);
+    });
+}
+
+void WindowSystem::focusByPerson(Control& control) {
+    if (!acceptsInput(control.form())) {
+        return;
+    }
+    raise(control.form().name(), control.name() + "_GotFocus", [&] { setFocus(control); });
+}
+
+void WindowSystem::selectByPerson(Control& control, int start, int length) {
+    if (isTextEntry(control)) {
+        static_cast<TextBox&>(control).select(start, length);
+    }
+}
+
+void WindowSystem::activateByPerson(Form& form) {
+    if (!acceptsInput(form)) {
+        return;
+    }
+    raise(form.name(), "Form_Activate", [&] {
+        activate(form);
+        if (focused_ == nullptr || &focused_->form() != &form) {
+            focusFirstOf(form);
+        }
+    });
+}
+
+void WindowSystem::closeByPerson(Form& form) {
+    if (ended_ || !form.loaded_) {
+        return;
+    }
+    if (!modalStack_.empty() && modalStack_.back() != &form) {
+        return;
+    }
+    raise(form.name(), "Form_Unload", [&] { unload(form); });
+}
+
+} // namespace usina::forms

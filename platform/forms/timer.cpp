@@ -1,0 +1,42 @@
+#include "timer.h"
+
+#include "backend.h"
+#include "window_system.h"
+
+namespace usina::forms {
+
+Timer::Timer(Form& form, std::string name, int index)
+    : Control(form, ControlKind::Timer, std::move(name), index) {
+    setTabStop(false);
+}
+
+Timer::~Timer() {
+    windowSystem().backend().timerDestroyed(*this);
+}
+
+void Timer::setInterval(int milliseconds) {
+    interval_ = milliseconds;
+    windowSystem().backend().timerChanged(*this);
+}
+
+void Timer::setEnabled(bool on) {
+    if (on == enabled()) {
+        return;
+    }
+    Control::setEnabled(on);
+    windowSystem().backend().timerChanged(*this);
+}
+
+void Timer::fire() {
+    if (inHandler_ || !running()) {
+        return;
+    }
+    inHandler_ = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{inHandler_};
+    raise(Tick, "Timer");
+}
+
+} // namespace usina::forms

@@ -1,0 +1,62 @@
+#include "platform/inifile/replace_file.h"
+
+#include <cstdio>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace usina::inifile {
+
+namespace {
+
+constexpr mode_t newFileMode = 0644;
+
+bool writeAll(int descriptor, std::string_view content) {
+    while (!content.empty()) {
+        const ssize_t written = ::write(descriptor, content.data(), content.size());
+        if (written < 0) {
+            return false;
+        }
+        content.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// The replaced file keeps the permissions it had.
+mode_t modeFor(const std::filesystem::path& file) {
+    struct stat existing {};
+    return ::stat(file.c_str(), &existing) == 0 ? existing.st_mode & 07777 : newFileMode;
+}
+
+// Makes the rename itself survive a power cut; the new content is already on the disk either way.
+void syncFolder(const std::filesystem::path& folder) {
+    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (descriptor >= 0) {
+        ::fsync(descriptor);
+        ::close(descriptor);
+    }
+}
+
+} // namespace
+
+bool replaceFileContent(const std::filesystem::path& file, std::string_view content) {
+    const std::filesystem::path folder =
+        file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+    std::string temporary = (folder / ("." + file.filename().string() + ".XXXXXX")).string();
+    const int descriptor = ::mkstemp(temporary.data());
+    if (descriptor < 0) {
+        return false;
+    }
+    const bool written =
+        ::fchmod(descriptor, modeFor(file)) == 0 && writeAll(descriptor, content) && ::fsync(descriptor) == 0;
+    const bool closed = ::close(descriptor) == 0;
+    if (!written || !closed || std::rename(temporary.c_str(), file.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    syncFolder(folder);
+    return true;
+}
+
+} // namespace usina::inifile

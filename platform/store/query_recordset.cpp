@@ -1,0 +1,112 @@
+#include "platform/store/query_recordset.h"
+
+#include "platform/store/connection.h"
+#include "platform/store/field_conversion.h"
+#include "platform/value/run_time_error.h"
+#include "platform/value/text.h"
+
+#include <unordered_map>
+
+namespace usina::store {
+
+struct QueryRecordset::Impl {
+    // The connection is declared first so that it outlives the statement prepared on it.
+    std::unique_ptr<Connection> connection;
+    std::optional<Statement> statement;
+    std::vector<std::string> names;
+    std::vector<FieldType> types;
+    std::unordered_map<std::string, std::size_t> byFoldedName;
+    std::optional<std::vector<Value>> current;
+
+    void requireOpen() const {
+        if (!statement)
+            throw RunTimeError(error_number::invalidProcedureCall, "A consulta não está aberta");
+    }
+
+    void readRow() {
+        if (!statement->step()) {
+            current.reset();
+            // Done: the read transaction ends here, not when the window closes the query.
+            statement->reset();
+            return;
+        }
+        std::vector<Value> values;
+        values.reserve(types.size());
+        for (std::size_t c = 0; c < types.size(); ++c)
+            values.push_back(fromStoredForm(types[c], statement->column(static_cast<int>(c))));
+        current = std::move(values);
+    }
+};
+
+QueryRecordset::QueryRecordset() : impl_(std::make_unique<Impl>()) {}
+
+QueryRecordset::~QueryRecordset() = default;
+
+void QueryRecordset::open(const std::filesystem::path& file, const std::string& sql,
+                          const std::vector<Value>& parameters) {
+    close();
+    auto fresh = std::make_unique<Impl>();
+    fresh->connection = std::make_unique<Connection>(file, Connection::Access::ReadOnly);
+    fresh->statement = fresh->connection->prepare(sql);
+    Statement& statement = *fresh->statement;
+    if (statement.parameterCount() != static_cast<int>(parameters.size()))
+        throw RunTimeError(error_number::invalidProcedureCall,
+                           "A consulta espera " + std::to_string(statement.parameterCount()) +
+                               " parâmetros, não " + std::to_string(parameters.size()) + ": " + sql);
+    std::vector<StoredValue> bound;
+    bound.reserve(parameters.size());
+    for (const Value& parameter : parameters)
+        bound.push_back(toStoredForm(FieldType::Any, parameter));
+    statement.bindAll(bound);
+    for (int c = 0; c < statement.columnCount(); ++c) {
+        fresh->names.push_back(statement.columnName(c));
+        fresh->types.push_back(fieldTypeFromDeclared(statement.columnDeclaredType(c)));
+        // Two result columns of one name: the first is the one found by name.
+        fresh->byFoldedName.emplace(foldCase(fresh->names.back()), fresh->types.size() - 1);
+    }
+    fresh->readRow();
+    impl_ = std::move(fresh);
+}
+
+bool QueryRecordset::isOpen() const {
+    return impl_->statement.has_value();
+}
+
+void QueryRecordset::close() {
+    impl_ = std::make_unique<Impl>();
+}
+
+bool QueryRecordset::eof() const {
+    return !impl_->current;
+}
+
+void QueryRecordset::moveFirst() {
+    impl_->requireOpen();
+    impl_->statement->reset();
+    impl_->readRow();
+}
+
+void QueryRecordset::moveNext() {
+    impl_->requireOpen();
+    if (!impl_->current)
+        throw RunTimeError(error_number::noCurrentRecord, "A consulta não tem mais registros");
+    impl_->readRow();
+}
+
+Value QueryRecordset::field(std::string_view fieldName) const {
+    impl_->requireOpen();
+    const auto found = impl_->byFoldedName.find(foldCase(fieldName));
+    if (found == impl_->byFoldedName.end())
+        throw RunTimeError(error_number::itemNotFound,
+                           "Campo '" + std::string(fieldName) + "' não encontrado no resultado da consulta");
+    if (!impl_->current)
+        throw RunTimeError(error_number::noCurrentRecord,
+                           "A consulta não tem registro atual para ler '" + std::string(fieldName) + "'");
+    return (*impl_->current)[found->second];
+}
+
+std::vector<std::string> QueryRecordset::fieldNames() const {
+    return impl_->names;
+}
+
+} // namespace usina::store

@@ -1,0 +1,92 @@
+#pragma once
+// A table opened table-direct with its "primarykey" index: one current row, walked in key order,
+// with a pending new or edited row that Update saves in one transaction.
+
+#include "platform/value/value.h"
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace usina::store {
+
+class Connection;
+
+struct OpenOptions {
+    // The totals row is saved twice a second: its connection commits without a disk flush
+    // (synchronous NORMAL); everything else survives a power cut (synchronous FULL).
+    bool durableCommits = true;
+};
+
+class TableRecordset;
+
+// A field of the current (or pending) row, read and written by name without regard to case.
+class FieldRef {
+public:
+    FieldRef(TableRecordset& owner, std::string name) : owner_(owner), name_(std::move(name)) {}
+    Value value() const;
+    operator Value() const { return value(); }
+    FieldRef& operator=(const Value& v);
+    FieldRef& operator=(const FieldRef& other) { return *this = other.value(); }
+
+private:
+    TableRecordset& owner_;
+    std::string name_;
+};
+
+class TableRecordset {
+public:
+    TableRecordset();
+    ~TableRecordset();
+    TableRecordset(const TableRecordset&) = delete;
+    TableRecordset& operator=(const TableRecordset&) = delete;
+
+    // Opens an existing file (never creates one) and an existing table. The current row is the first
+    // in key order. Missing file or table: RunTimeError naming it.
+    void open(const std::string& table, const std::filesystem::path& file, OpenOptions options = {});
+    bool isOpen() const;
+    // A row still pending is dropped, as the old recordsets refused to close over one.
+    void close();
+
+    // Only "primarykey" exists. Setting it again keeps a pending row pending.
+    void setIndex(std::string_view indexName);
+
+    // Seek and the moves save a pending row first, as AddNew does.
+    // First row whose key equals `key` (text keys compare without regard to case); none: eof().
+    void seek(const Value& key);
+    // True when there is no current row (a pending new row is current).
+    bool eof() const;
+    void moveFirst();
+    // From eof with no row to go on from: RunTimeError(noCurrentRecord). After deleteCurrent it goes
+    // on from the removed row.
+    void moveNext();
+    void moveLast();
+
+    FieldRef operator()(std::string_view fieldName) { return FieldRef(*this, std::string(fieldName)); }
+    Value field(std::string_view fieldName) const;
+    // Converts the value to the field's type. A failed conversion throws and cancels the pending row.
+    void setField(std::string_view fieldName, const Value& value);
+
+    // Starts a new row; a row pending from an earlier AddNew is saved first.
+    void addNew();
+    // Saves the pending new or edited row (one transaction); nothing pending: nothing happens.
+    void update();
+    void cancelUpdate();
+    bool hasPendingRow() const;
+    // Removes the current row and leaves no current row; no current row: RunTimeError. A pending new
+    // row is the current one: it is dropped and nothing stored is removed.
+    void deleteCurrent();
+    int recordCount() const;
+
+    const std::string& tableName() const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+} // namespace usina::store

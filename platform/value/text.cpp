@@ -1,0 +1,211 @@
+#include "platform/value/text.h"
+
+#include "platform/value/run_time_error.h"
+
+#include <algorithm>
+#include <array>
+
+namespace usina {
+
+namespace {
+
+// One decoded character. A byte that does not start a well-formed sequence counts as one character
+// of its own, so a text that is not valid UTF-8 is still cut and counted without losing bytes.
+struct DecodedChar {
+    char32_t codePoint;
+    std::size_t length;
+    bool wellFormed;
+};
+
+DecodedChar decodeAt(std::string_view text, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const DecodedChar malformed{0xFFFD, 1, false};
+    if (lead < 0x80) {
+        return {lead, 1, true};
+    }
+    std::size_t length = 0;
+    char32_t codePoint = 0;
+    char32_t smallest = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        codePoint = lead & 0x1F;
+        smallest = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        codePoint = lead & 0x0F;
+        smallest = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        codePoint = lead & 0x07;
+        smallest = 0x10000;
+    } else {
+        return malformed;
+    }
+    if (at + length > text.size()) {
+        return malformed;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[at + i]);
+        if ((next & 0xC0) != 0x80) {
+            return malformed;
+        }
+        codePoint = (codePoint << 6) | (next & 0x3F);
+    }
+    const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
+    if (codePoint < smallest || codePoint > 0x10FFFF || surrogate) {
+        return malformed;
+    }
+    return {codePoint, length, true};
+}
+
+void appendUtf8(std::string& out, char32_t codePoint) {
+    if (codePoint < 0x80) {
+        out += static_cast<char>(codePoint);
+    } else if (codePoint < 0x800) {
+        out += static_cast<char>(0xC0 | (codePoint >> 6));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else if (codePoint < 0x10000) {
+        out += static_cast<char>(0xE0 | (codePoint >> 12));
+        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (codePoint >> 18));
+        out += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    }
+}
+
+// 0x80..0x9F of Windows-1252. The five codes the page leaves undefined map to the C1 control of the
+// same number, as Windows itself does, so they survive a round trip.
+constexpr std::array<char32_t, 32> highControlsPage = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+constexpr int questionMark = 63;
+
+} // namespace
+
+std::size_t charCount(std::string_view utf8) {
+    std::size_t count = 0;
+    for (std::size_t at = 0; at < utf8.size(); at += decodeAt(utf8, at).length) {
+        ++count;
+    }
+    return count;
+}
+
+bool isWellFormedUtf8(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const DecodedChar decoded = decodeAt(text, at);
+        if (!decoded.wellFormed) {
+            return false;
+        }
+        at += decoded.length;
+    }
+    return true;
+}
+
+std::size_t byteOffsetOfChar(std::string_view utf8, std::size_t index) {
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < index && at < utf8.size(); ++i) {
+        at += decodeAt(utf8, at).length;
+    }
+    return at;
+}
+
+std::string leftChars(std::string_view utf8, std::size_t n) {
+    return std::string(utf8.substr(0, byteOffsetOfChar(utf8, n)));
+}
+
+std::string rightChars(std::string_view utf8, std::size_t n) {
+    const std::size_t count = charCount(utf8);
+    return n >= count ? std::string(utf8) : std::string(utf8.substr(byteOffsetOfChar(utf8, count - n)));
+}
+
+std::string midChars(std::string_view utf8, std::size_t from, std::size_t n) {
+    const std::string_view tail = utf8.substr(byteOffsetOfChar(utf8, from));
+    return n == std::string::npos ? std::string(tail)
+                                  : std::string(tail.substr(0, byteOffsetOfChar(tail, n)));
+}
+
+std::string trimBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+int windows1252FromCodePoint(char32_t codePoint) {
+    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
+        return static_cast<int>(codePoint);
+    }
+    const auto* found = std::find(highControlsPage.begin(), highControlsPage.end(), codePoint);
+    return found == highControlsPage.end() ? questionMark
+                                           : 0x80 + static_cast<int>(found - highControlsPage.begin());
+}
+
+char32_t codePointFromWindows1252(int code) {
+    if (code < 0 || code > 0xFF) {
+        throw invalidProcedureCallError();
+    }
+    if (code >= 0x80 && code <= 0x9F) {
+        return highControlsPage[static_cast<std::size_t>(code - 0x80)];
+    }
+    return static_cast<char32_t>(code);
+}
+
+std::string toWindows1252(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t at = 0; at < utf8.size();) {
+        const DecodedChar decoded = decodeAt(utf8, at);
+        const int code = decoded.wellFormed ? windows1252FromCodePoint(decoded.codePoint) : questionMark;
+        out += static_cast<char>(static_cast<unsigned char>(code));
+        at += decoded.length;
+    }
+    return out;
+}
+
+std::string fromWindows1252(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char byte : bytes) {
+        appendUtf8(out, codePointFromWindows1252(static_cast<unsigned char>(byte)));
+    }
+    return out;
+}
+
+std::string charFromWindows1252(int code) {
+    std::string out;
+    appendUtf8(out, codePointFromWindows1252(code));
+    return out;
+}
+
+std::string foldCase(std::string_view utf8) {
+    constexpr char32_t multiplicationSign = 0xD7;
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t at = 0; at < utf8.size();) {
+        const DecodedChar decoded = decodeAt(utf8, at);
+        const char32_t c = decoded.codePoint;
+        const bool upperAscii = c >= U'A' && c <= U'Z';
+        const bool upperLatin1 = c >= 0xC0 && c <= 0xDE && c != multiplicationSign;
+        if (decoded.wellFormed && (upperAscii || upperLatin1)) {
+            appendUtf8(out, c + 0x20);
+        } else {
+            out.append(utf8.substr(at, decoded.length));
+        }
+        at += decoded.length;
+    }
+    return out;
+}
+
+int compareFolded(std::string_view a, std::string_view b) {
+    // std::string compares char_traits<char>, which orders bytes as unsigned.
+    const int order = foldCase(a).compare(foldCase(b));
+    return (order > 0) - (order < 0);
+}
+
+} // namespace usina

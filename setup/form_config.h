@@ -1,0 +1,76 @@
+#pragma once
+// The constants screen. Besides editing the plant's calibration it holds, for the whole run, values
+// other windows read and write through its boxes: the gauge bands, the live belt-scale readings, the
+// maximum rate and the temperature limits.
+
+#include "core/station_form.h"
+#include "platform/forms/check_box.h"
+#include "platform/forms/command_button.h"
+#include "platform/forms/control_array.h"
+#include "platform/forms/frame.h"
+#include "platform/forms/label.h"
+#include "platform/forms/text_box.h"
+
+namespace usina {
+
+class FormConfig : public StationForm {
+public:
+    explicit FormConfig(Station& station);
+
+    // ---- per silo ----
+    forms::ControlArray<forms::Frame> FrameInf{*this, "FrameInf", 1, 5};
+    forms::ControlArray<forms::TextBox> TxtMed{*this, "TxtMed", 0, 4};
+    forms::ControlArray<forms::Label> LblMed{*this, "LblMed", 0, 4};
+    forms::ControlArray<forms::TextBox> Txtpes{*this, "Txtpes", 1, 5};
+    forms::ControlArray<forms::Label> Labelkpes{*this, "Labelkpes", 1, 5};
+    forms::ControlArray<forms::TextBox> Txtvel{*this, "Txtvel", 1, 5};
+    forms::ControlArray<forms::Label> Labelkvel{*this, "Labelkvel", 1, 5};
+    forms::ControlArray<forms::TextBox> Txttara{*this, "Txttara", 1, 5};
+    forms::ControlArray<forms::Label> LblTara{*this, "LblTara", 1, 5};
+    forms::ControlArray<forms::TextBox> Txtccarga{*this, "Txtccarga", 1, 5};
+    forms::ControlArray<forms::Label> Lblleitura{*this, "Lblleitura", 1, 5};
+    forms::ControlArray<forms::TextBox> Txtescala{*this, "Txtescala", 1, 5};
+    forms::ControlArray<forms::Label> Lblescala{*this, "Lblescala", 1, 5};
+    forms::ControlArray<forms::Label> Labellim{*this, "Labellim", 1, 5};
+    forms::ControlArray<forms::TextBox> TxtInicVerd{*this, "TxtInicVerd", 1, 5};
+    forms::ControlArray<forms::TextBox> TxtFimVerd{*this, "TxtFimVerd", 1, 5};
+    forms::ControlArray<forms::Label> LblVerde{*this, "LblVerde", 1, 5};
+    forms::ControlArray<forms::TextBox> TxtInicAmar{*this, "TxtInicAmar", 1, 5};
+    forms::ControlArray<forms::TextBox> TxtFimAmar{*this, "TxtFimAmar", 1, 5};
+    forms::ControlArray<forms::Label> LblAmarelo{*this, "LblAmarelo", 1, 5};
+    forms::ControlArray<forms::TextBox> TxtInicVerm{*this, "TxtInicVerm", 1, 5};
+    forms::ControlArray<forms::TextBox> TxtFimVerm{*this, "TxtFimVerm", 1, 5};
+    forms::ControlArray<forms::Label> LblVermelho{*this, "LblVermelho", 1, 5};
+
+    // ---- temperatures ----
+    forms::Frame FrmTemp{*this, "FrmTemp"};
+    forms::Label Label4{*this, "Label4"};
+    forms::Label Label2{*this, "Label2"};
+    forms::ControlArray<forms::Label> Lbltempo{*this, "Lbltempo", 0, 3};
+    forms::ControlArray<forms::TextBox> txt_tn{*this, "txt_tn", 1, 5};
+    forms::ControlArray<forms::TextBox> TextT0{*this, "TextT0", 1, 5};
+    forms::ControlArray<forms::TextBox> TextTk{*this, "TextTk", 1, 5};
+    forms::ControlArray<forms::TextBox> TextMinTemp{*this, "TextMinTemp", 1, 5};
+    forms::ControlArray<forms::TextBox> TextMaxTemp{*this, "TextMaxTemp", 1, 5};
+
+    // ---- recording, rate, pumps ----
+    forms::Frame FrmTempo{*this, "FrmTempo"};
+    forms::TextBox Txttempo{*this, "Txttempo"};
+    forms::Label Lblmin{*this, "Lblmin"};
+    forms::Frame Tonhmax{*this, "Tonhmax"};
+    forms::Label Labeltonhmax{*this, "Labeltonhmax"};
+    forms::TextBox Txttonhmax{*this, "Txttonhmax"};
+    forms::Frame FrmBomb{*this, "FrmBomb"};
+    forms::Label Lblkasf{*this, "Lblkasf"};
+    forms::TextBox Textasf{*this, "Textasf"};
+    forms::ControlArray<forms::Label> Lblkfil{*this, "Lblkfil", 0, 2};
+    forms::TextBox Textfil{*this, "Textfil"};
+    forms::TextBox Txtfibra{*this, "Txtfibra"};
+    forms::CheckBox Chkfibra{*this, "Chkfibra"};
+    forms::TextBox txtmalteno{*this, "txtmalteno"};
+    forms::CheckBox Chkmal{*this, "Chkmal"};
+    forms::CommandButton CmdAplicar{*this, "CmdAplicar"};
+    forms::Label Label1{*this, "Label1"};
+};
+
+} // namespace usina

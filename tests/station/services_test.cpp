@@ -1,0 +1,143 @@
+// Translation, the message line, the key filters, the error log and the guard around every event.
+
+#include "platform/forms/key_codes.h"
+#include "platform/value/conversions.h"
+#include "platform/value/run_time_error.h"
+#include "tests/station/station_fixture.h"
+
+using ::testing::HasSubstr;
+
+namespace usina::test {
+
+TEST_F(StationTest, TranslateTextLooksUpTheLanguageColumn) {
+    sql("calranvik.mdb", "UPDATE constantes SET idioma = 'ingles'");
+    sql("idioma.mdb", "INSERT INTO lingua (texto, portugues, espanhol, ingles, italiano, frances, alemao) "
+                      "VALUES ('Texto sem tradução', 'x', 'x', NULL, 'x', 'x', 'x')");
+    start();
+    EXPECT_EQ(m().TranslateText("Iniciar Processo"), "Start Process");
+    EXPECT_EQ(m().TranslateText("INICIAR PROCESSO"), "Start Process"); // keys compare without regard to case
+    EXPECT_EQ(m().TranslateText("Texto que não existe"), "######");
+    EXPECT_EQ(m().TranslateText("Texto sem tradução"), "naotem");
+    EXPECT_EQ(m().TranslateText("Iniciar Processo "), "######"); // a trailing blank counts
+}
+
+TEST_F(StationTest, EmptyTextIsTranslatedWithoutALookup) {
+    start();
+    m().LanguageRecordset.seek(Value("Iniciar Processo"));
+    EXPECT_EQ(m().TranslateText(""), "");
+    EXPECT_EQ(toText(m().LanguageRecordset.field("texto")), "Iniciar Processo");
+}
+
+TEST_F(StationTest, LanguageTheTableDoesNotKnowFallsBackToPortuguese) {
+    sql("calranvik.mdb", "UPDATE constantes SET idioma = 'klingon'");
+    start();
+    EXPECT_EQ(m().LanguageColumn, "portugues");
+    EXPECT_EQ(main().CmdLiga.caption(), "Iniciar Processo");
+}
+
+TEST_F(StationTest, FirstMessageOnTheLineWinsAndSetsTheRecordCounterOnce) {
+    start();
+    main().LblOcorrenc.setCaption("");
+    m().RecordPeriod = 120;
+    m().RecordTick = 3;
+    m().ShowOccurrence("primeira");
+    m().RecordTick = 40;
+    m().ShowOccurrence("segunda");
+    EXPECT_EQ(main().LblOcorrenc.caption(), "primeira");
+    EXPECT_EQ(m().CurrentOccurrence, "primeira");
+    EXPECT_EQ(m().RecordTick, 40);
+}
+
+TEST_F(StationTest, NumericKeyFilterLetsDigitsCommaEnterAndBackspaceThrough) {
+    start();
+    struct Case {
+        int key;
+        int result;
+    };
+    const Case cases[] = {{'0', '0'}, {'9', '9'}, {',', ','}, {13, 13}, {8, 8},
+                          {'.', 0},   {'-', 0},   {'a', 0},   {' ', 0}, {231, 0}};
+    int beeps = desktop.beeps();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        main().LblOcorrenc.setCaption("");
+        int key = c.key;
+        EXPECT_EQ(m().NumericKeyFilter(key), c.result);
+        EXPECT_EQ(key, c.result);
+        const bool dropped = c.result == 0;
+        EXPECT_EQ(main().LblOcorrenc.caption(), dropped ? "Use Números !" : "");
+        EXPECT_EQ(desktop.beeps(), beeps + (dropped ? 1 : 0));
+        beeps = desktop.beeps();
+    }
+}
+
+TEST_F(StationTest, DroppedKeyBeepsEveryTimeButTheMessageOnlyWhenTheLineIsFree) {
+    start();
+    main().LblOcorrenc.setCaption("outra");
+    const int beeps = desktop.beeps();
+    int key = '.';
+    m().NumericKeyFilter(key);
+    EXPECT_EQ(main().LblOcorrenc.caption(), "outra");
+    EXPECT_EQ(desktop.beeps(), beeps + 1);
+}
+
+TEST_F(StationTest, IsDigitKeyIsTrueForDigitsAndBackspaceOnly) {
+    start();
+    for (int key = 0; key < 256; ++key) {
+        EXPECT_EQ(m().IsDigitKey(key), (key >= '0' && key <= '9') || key == 8) << key;
+    }
+}
+
+TEST_F(StationTest, NullToEmptyReplacesNullInTheCallersVariable) {
+    start();
+    Value v = Value::null();
+    EXPECT_EQ(m().NullToEmpty(v), Value(""));
+    EXPECT_EQ(v, Value(""));
+    Value kept(12.5);
+    EXPECT_EQ(m().NullToEmpty(kept), Value(12.5));
+}
+
+TEST_F(StationTest, LogErrorStoresABlankForAnEmptyDescription) {
+    start();
+    m().LogError(13, "", "FormConfig", "CmdAplicar");
+    const auto rows =
+        database("bdruntime.mdb")
+            .query(
+                "SELECT \"Data\", \"Hora\", \"Num do erro\", \"Erro\", \"Forma\", \"Elemento\" FROM Tblerro");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0][0].text, "2026-12-10");
+    EXPECT_EQ(rows[0][1].text, "08:00:00");
+    EXPECT_EQ(rows[0][2].number, 13);
+    EXPECT_EQ(rows[0][3].text, " ");
+    EXPECT_EQ(rows[0][4].text, "FormConfig");
+    EXPECT_EQ(rows[0][5].text, "CmdAplicar");
+}
+
+TEST_F(StationTest, TranslateFormKeepsAnEmptyLabelEmpty) {
+    start();
+    EXPECT_EQ(main().LblOcorrenc.caption(), "");
+    EXPECT_EQ(main().Lblmax.caption(), "200"); // written after the translation by the load
+    main().LblDia.setCaption("");
+    m().TranslateForm(main());
+    EXPECT_EQ(main().LblDia.caption(), "");
+}
+
+TEST_F(StationTest, ErrorNoHandlerTrappedIsLoggedOnceShownAndTheStationRunsOn) {
+    start();
+    int ticks = 0;
+    main().TimerTempo.Tick = [&] {
+        ++ticks;
+        throw RunTimeError(error_number::typeMismatch, "Tipos incompatíveis");
+    };
+    desktop.advance(8.0); // ten ticks of the clock timer
+    EXPECT_EQ(ticks, 10);
+    const auto rows = database("bdruntime.mdb")
+                          .query("SELECT \"Num do erro\", \"Erro\", \"Forma\", \"Elemento\" FROM Tblerro");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0][0].number, 13);
+    EXPECT_EQ(rows[0][2].text, "FormRanvikv5");
+    EXPECT_EQ(rows[0][3].text, "TimerTempo_Timer");
+    EXPECT_THAT(main().LblOcorrenc.caption(), HasSubstr("Tipos incompatíveis"));
+    EXPECT_FALSE(station->ws().ended());
+}
+
+} // namespace usina::test

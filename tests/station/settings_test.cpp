@@ -1,0 +1,82 @@
+// The settings file as the start reads it.
+
+#include "tests/station/station_fixture.h"
+
+using ::testing::HasSubstr;
+
+namespace usina::test {
+
+TEST_F(StationTest, MissingSettingsFileGivesCountsOfOneTheLockAndANewFileWithElevenKeys) {
+    start();
+    for (int i = 1; i <= 5; ++i) {
+        EXPECT_EQ(m().SiloAverageCount[i], 1);
+        EXPECT_EQ(m().TempAverageCount[i], 1);
+    }
+    EXPECT_TRUE(m().LockStartDuringConfig);
+    EXPECT_EQ(readSettings(),
+              "[Configuracoes]\r\nMediaSilo1=1\r\nMediaSilo2=1\r\nMediaSilo3=1\r\nMediaSilo4=1\r\n"
+              "MediaSilo5=1\r\nMediaTmp6=1\r\nMediaTmp7=1\r\nMediaTmp8=1\r\nMediaTmp9=1\r\n"
+              "MediaTmp10=1\r\n[Geral]\r\nBloquear=1\r\n");
+}
+
+struct SettingCase {
+    const char* stored;
+    int count;      // MediaSilo3 as loaded
+    bool rewritten; // "1" written back
+};
+
+class SettingsValues : public StationTest, public ::testing::WithParamInterface<SettingCase> {};
+
+TEST_P(SettingsValues, MediaSilo3IsReadLimitedAndRewrittenOnlyWhenNoNumber) {
+    const SettingCase& c = GetParam();
+    writeSettings(std::string("[Configuracoes]\r\nMediaSilo3=") + c.stored +
+                  "\r\nMediaTmp8=4\r\n[Geral]\r\nBloquear=0\r\n");
+    start();
+    EXPECT_EQ(m().SiloAverageCount[3], c.count);
+    EXPECT_EQ(m().TempAverageCount[3], 4);
+    const std::string file = readSettings();
+    EXPECT_EQ(file.find("MediaSilo3=1\r\n") != std::string::npos,
+              c.rewritten || std::string(c.stored) == "1");
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, SettingsValues,
+                         ::testing::Values(SettingCase{" 4 ", 4, false}, SettingCase{"", 1, true},
+                                           SettingCase{"abc", 1, true}, SettingCase{"2,5", 2, false},
+                                           SettingCase{"3,5", 4, false}, SettingCase{"0", 1, false},
+                                           SettingCase{"15", 10, false}, SettingCase{"-3", 1, false},
+                                           SettingCase{"99999", 10, false}, SettingCase{"2.5", 1, true}));
+
+struct LockCase {
+    const char* stored;
+    bool locked;
+    bool rewritten;
+};
+
+class LockValues : public StationTest, public ::testing::WithParamInterface<LockCase> {};
+
+TEST_P(LockValues, BloquearIsOnOnlyForOne) {
+    const LockCase& c = GetParam();
+    writeSettings(std::string("[Geral]\r\nBloquear=") + c.stored + "\r\n");
+    start();
+    EXPECT_EQ(m().LockStartDuringConfig, c.locked);
+    EXPECT_EQ(readSettings().find("Bloquear=1\r\n") != std::string::npos,
+              c.rewritten || std::string(c.stored) == "1");
+    EXPECT_EQ(readSettings().find(std::string("Bloquear=") + c.stored) != std::string::npos, !c.rewritten);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, LockValues,
+                         ::testing::Values(LockCase{"0", false, false}, LockCase{"1", true, false},
+                                           LockCase{"2", false, false}, LockCase{"sim", true, true},
+                                           LockCase{"100000", false, false}));
+
+TEST_F(StationTest, ReadIniValueCutsAt255CharactersAndTrims) {
+    start();
+    const std::string file = settingsFile().string();
+    m().WriteIniValue(file, "Teste", "Longo", std::string(300, 'x'));
+    EXPECT_EQ(m().ReadIniValue(file, "Teste", "Longo", ""), std::string(255, 'x'));
+    EXPECT_EQ(m().ReadIniValue(file, "Teste", "Falta", "padrao"), "padrao");
+    m().WriteIniValue(file, "Teste", "Vazio", "");
+    EXPECT_EQ(m().ReadIniValue(file, "Teste", "Vazio", "padrao"), "");
+}
+
+} // namespace usina::test

@@ -1,0 +1,71 @@
+#pragma once
+// A station on a temporary program folder holding fresh copies of the delivered databases, on virtual
+// time, with the plant controller simulated in process.
+
+#include "core/station.h"
+#include "plant/form_ranvikv5.h"
+#include "platform/forms/virtual_desktop.h"
+#include "tests/support/sqlite_file.h"
+#include "tests/support/temporary_folder.h"
+#include "tools/plantsim/plant_model.h"
+#include "tools/plantsim/simulated_link.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace usina::test {
+
+inline constexpr const char* deliveredFiles[] = {"datranvik.mdb", "calranvik.mdb", "dat2.mdb", "idioma.mdb",
+                                                 "bdruntime.mdb"};
+
+class StationTest : public ::testing::Test {
+protected:
+    StationTest() : desktop(clock) {
+        for (const char* file : deliveredFiles) {
+            folder.copyOfDelivered(file);
+        }
+    }
+
+    // The plant behind the link; configure before start().
+    plantsim::PlantModelConfig plantConfig;
+
+    Station& start(plantsim::AnswerFaults faults = {}) {
+        plant = std::make_unique<plantsim::PlantModel>(plantConfig);
+        link = std::make_unique<plantsim::SimulatedLink>(
+            *plant, [this] { return clock.monotonicSeconds(); }, faults);
+        link->onIdleWait = [this](std::chrono::microseconds d) {
+            clock.advance(static_cast<double>(d.count()) / 1e6);
+        };
+        station = std::make_unique<Station>(StationServices{clock, desktop, *link, folder.path()});
+        station->run();
+        return *station;
+    }
+
+    Module1& m() { return station->m; }
+    FormRanvikv5& main() { return station->form<FormRanvikv5>(); }
+
+    // Changes a delivered file before the start (or reads it afterwards).
+    SqliteFile database(const std::string& file) const { return SqliteFile(folder.path() / file); }
+    void sql(const std::string& file, const std::string& statement) const {
+        database(file).execute(statement);
+    }
+
+    std::filesystem::path settingsFile() const { return folder.path() / "Parametros.ini"; }
+    void writeSettings(const std::string& content) const;
+    std::string readSettings() const;
+
+    // Register traffic the controller received: "R 0", "W 3=0".
+    std::vector<std::string> traffic() const;
+
+    TemporaryFolder folder;
+    forms::VirtualClock clock{Date{2026, 12, 10}, 8 * 3600.0};
+    forms::VirtualDesktop desktop;
+    std::unique_ptr<plantsim::PlantModel> plant;
+    std::unique_ptr<plantsim::SimulatedLink> link;
+    std::unique_ptr<Station> station;
+};
+
+} // namespace usina::test
