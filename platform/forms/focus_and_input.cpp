@@ -364,11 +364,15 @@ void WindowSystem::runQueuedInput() {
 
 // ---- the mouse -----------------------------------------------------------------------------------
 
-void WindowSystem::click(Control& c) {
+void WindowSystem::actOnControl(Control& c, const char* eventName, const std::function<void()>& act) {
     if (!acceptsInput(c.form()) || !c.effectivelyEnabled() || !c.effectivelyVisible()) {
         return;
     }
-    raise(c.form().name(), c.name() + "_Click", [&] {
+    raise(c.form().name(), c.name() + "_" + eventName, act);
+}
+
+void WindowSystem::click(Control& c) {
+    actOnControl(c, "Click", [&] {
         if (c.isFocusableKind()) {
             setFocus(c);
         }
@@ -384,10 +388,7 @@ void WindowSystem::click(Control& c) {
 }
 
 void WindowSystem::doubleClick(Control& c) {
-    if (!acceptsInput(c.form()) || !c.effectivelyEnabled() || !c.effectivelyVisible()) {
-        return;
-    }
-    raise(c.form().name(), c.name() + "_DblClick", [&] { c.raise(c.DblClick, "DblClick"); });
+    actOnControl(c, "DblClick", [&] { c.raise(c.DblClick, "DblClick"); });
 }
 
 void WindowSystem::clickMenu(MenuItem& item) {
@@ -399,10 +400,7 @@ void WindowSystem::clickMenu(MenuItem& item) {
 }
 
 void WindowSystem::choose(ComboBox& combo, int index) {
-    if (!acceptsInput(combo.form()) || !combo.effectivelyEnabled()) {
-        return;
-    }
-    raise(combo.form().name(), combo.name() + "_Click", [&] {
+    actOnControl(combo, "Click", [&] {
         setFocus(combo);
         if (index >= 0 && index < combo.listCount()) {
             combo.setListIndex(index);
@@ -411,10 +409,7 @@ void WindowSystem::choose(ComboBox& combo, int index) {
 }
 
 void WindowSystem::choose(ListBox& list, int index) {
-    if (!acceptsInput(list.form()) || !list.effectivelyEnabled()) {
-        return;
-    }
-    raise(list.form().name(), list.name() + "_Click", [&] {
+    actOnControl(list, "Click", [&] {
         setFocus(list);
         if (index >= 0 && index < list.listCount()) {
             list.setListIndex(index);
@@ -423,10 +418,7 @@ void WindowSystem::choose(ListBox& list, int index) {
 }
 
 void WindowSystem::scrollTo(ScrollBar& bar, int value) {
-    if (!acceptsInput(bar.form()) || !bar.effectivelyEnabled()) {
-        return;
-    }
-    raise(bar.form().name(), bar.name() + "_Change", [&] {
+    actOnControl(bar, "Change", [&] {
         setFocus(bar);
         bar.setValue(value);
     });

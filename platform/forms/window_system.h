@@ -127,6 +127,8 @@ private:
     void waitNested(const std::function<void()>& wait);
     void releaseFocusFrom(Form& leaving, bool raiseLostFocus);
     void clickDefaultButton(Form& form);
+    // What the person does to a control that takes input now, run as an event of its own.
+    void actOnControl(Control& c, const char* eventName, const std::function<void()>& act);
     void runKey(int keyCode, int shift, int windows1252Char);
     bool runMenuShortcut(int keyCode, int shift);
     void tabFrom(Control* from, bool backwards);

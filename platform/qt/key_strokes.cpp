@@ -157,4 +157,15 @@ std::optional<KeyStroke> keyStrokeOf(const QKeyEvent& event) {
     return KeyStroke{keyCodeOfCharacter(character), shift, character};
 }
 
+KeyStroke keyStrokeOfCharacter(char32_t codePoint) {
+    const int character = windows1252FromCodePoint(codePoint);
+    if (character >= 'a' && character <= 'z') {
+        return KeyStroke{character - 'a' + keys::letterA, 0, character};
+    }
+    if (character >= 'A' && character <= 'Z') {
+        return KeyStroke{character, keys::shiftMask, character};
+    }
+    return KeyStroke{keyCodeOfCharacter(character), 0, character};
+}
+
 } // namespace usina::qt

@@ -19,5 +19,8 @@ struct KeyStroke {
 
 // Nothing for keys the old runtime had no code for.
 std::optional<KeyStroke> keyStrokeOf(const QKeyEvent& event);
+// The stroke that types one character (what an input method commits), as the model's own typing
+// gives it: letters by their capital's code, Shift for capitals.
+KeyStroke keyStrokeOfCharacter(char32_t codePoint);
 
 } // namespace usina::qt

@@ -75,6 +75,17 @@ QFont qtFont(const forms::Font& font) {
     return qfont;
 }
 
+Qt::Alignment horizontalAlignment(forms::Alignment alignment) {
+    switch (alignment) {
+    case forms::Alignment::Right:
+        return Qt::AlignRight;
+    case forms::Alignment::Center:
+        return Qt::AlignHCenter;
+    default:
+        return Qt::AlignLeft;
+    }
+}
+
 void paintWith(QWidget& widget, QPalette::ColorRole background, forms::Color back, QPalette::ColorRole foreground,
                forms::Color fore, bool fill) {
     QPalette palette = widget.palette();

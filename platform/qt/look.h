@@ -15,6 +15,7 @@ namespace usina::qt {
 
 QColor qtColor(forms::Color color);
 QFont qtFont(const forms::Font& font);
+Qt::Alignment horizontalAlignment(forms::Alignment alignment);
 
 // Sets the two palette roles a widget paints its background and its text with; the background is
 // filled only when `fill` is set (otherwise what lies below shows through).

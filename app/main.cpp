@@ -1,0 +1,37 @@
+// The station on a real screen: the Qt renderer shows the window model, the serial port reaches the
+// plant controller, the system clock keeps time.
+
+#include "app/command_line.h"
+#include "core/station.h"
+#include "platform/forms/clock.h"
+#include "platform/qt/qt_backend.h"
+#include "platform/qt/qt_renderer.h"
+#include "platform/serial/serial_port.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    std::string error;
+    const auto line = usina::parseCommandLine(argc, argv, error);
+    if (!line) {
+        std::fprintf(stderr, "%s%susage: usina [--folder DIR] [--serial DEVICE]\n", error.c_str(),
+                     error.empty() ? "" : "\n");
+        return error.empty() ? 0 : 2;
+    }
+    QApplication application(argc, argv);
+    application.setApplicationName(usina::Station::appTitle);
+
+    usina::forms::SystemClock clock;
+    usina::qt::QtBackend backend;
+    usina::serial::SerialPort port(line->serialDevice);
+    usina::Station station(usina::StationServices{clock, backend, port, line->programFolder});
+    usina::qt::QtRenderer renderer(station.ws(), backend);
+
+    station.run();
+    if (station.ws().ended()) {
+        return 0;
+    }
+    return application.exec();
+}
