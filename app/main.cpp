@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     usina::qt::QtBackend backend;
     usina::serial::SerialPort port(line->serialDevice);
     usina::Station station(usina::StationServices{clock, backend, port, line->programFolder});
-    usina::qt::QtRenderer renderer(station.ws(), backend);
+    usina::qt::QtRenderer renderer(station.ws());
 
     station.run();
     if (station.ws().ended()) {

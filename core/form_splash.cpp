@@ -18,7 +18,7 @@ FormSplash::FormSplash(Station& station) : StationForm(station, "FormSplash") {
     place(imgLogo, &Picture1, 16, 16, 120, 120).setPicture("logo");
     place(Image1, &Picture1, 16, 150, 120, 78).setPicture("plant");
     place(Shape1, &Picture1, 4, 4, 436, 236);
-    place(Line1, &Picture1, 150, 120, 280, 1);
+    place(Line1, &Picture1, 150, 120, 280, 0);
     captioned(lblProductName, &Picture1, 150, 36, 280, 40, "Ranvik");
     lblProductName.setFont(design::boldFont(24));
     captioned(lblPlatform, &Picture1, 150, 84, 280, 28, "Usina de asfalto");

@@ -20,7 +20,8 @@ void figureRow(forms::Frame& frame, forms::Label& caption, const char* captionTe
     place(value, &frame, 4 + captionWidth, top, valueWidth, 16);
     value.setAlignment(forms::Alignment::Right);
     value.setFont(design::boldFont());
-    captioned(unit, &frame, 6 + captionWidth + valueWidth, top, 24, 16, unitText);
+    captioned(unit, &frame, 6 + captionWidth + valueWidth, top,
+              frame.geometry().width - 8 - captionWidth - valueWidth, 16, unitText);
 }
 
 } // namespace
@@ -60,14 +61,14 @@ void FormRanvikv5::layOutSilos() {
         frame.setFont(design::boldFont());
         place(Gauge[i], &frame, 2, 16, 100, 100);
         Gauge[i].state().setUnit("m/min");
-        captioned(LblUmid[i], &frame, 6, 124, 34, 16, "Umid");
-        place(txtumid[i], &frame, 42, 121, 44, 21);
+        captioned(LblUmid[i], &frame, 4, 124, 46, 16, "Umid");
+        place(txtumid[i], &frame, 52, 121, 44, 21);
         txtumid[i].setAlignment(forms::Alignment::Center);
         txtumid[i].setMaxLength(5);
-        figureRow(frame, LblQuant[i], "Quant", Lblmis[i], Lblperc[i], "%", 150, 40, 38);
-        figureRow(frame, LblProdSilo[i], "Prod", LblTon_h[i], Lblt_h[i], "t/h", 170, 40, 38);
-        figureRow(frame, LblParcialSilo[i], "Parcial", Lblton_par[i], LblTonPar[i], "t", 190, 40, 38);
-        figureRow(frame, LblTotalSilo[i], "Total", Lbltot[i], LblTonTot[i], "t", 210, 40, 38);
+        figureRow(frame, LblQuant[i], "Quant", Lblmis[i], Lblperc[i], "%", 150, 44, 34);
+        figureRow(frame, LblProdSilo[i], "Prod", LblTon_h[i], Lblt_h[i], "t/h", 170, 44, 34);
+        figureRow(frame, LblParcialSilo[i], "Parcial", Lblton_par[i], LblTonPar[i], "t", 190, 44, 34);
+        figureRow(frame, LblTotalSilo[i], "Total", Lbltot[i], LblTonTot[i], "t", 210, 44, 34);
     }
 }
 

@@ -29,7 +29,8 @@ public:
         if (QLineEdit* edit = combo_->lineEdit()) {
             combo_->setCompleter(nullptr);
             watch(edit);
-            link_ = new LineEditLink(*edit, [this] { return model(); }, false);
+            link_ = new LineEditLink(
+                *edit, [this] { return model(); }, false);
         }
         connect(combo_, &QComboBox::activated, this, [this](int index) { chosenByPerson(index); });
     }

@@ -20,9 +20,9 @@ using forms::Property;
 namespace {
 
 constexpr std::array allProperties{
-    Property::Geometry, Property::Visible,   Property::Enabled,   Property::Font,  Property::BackColor,
-    Property::ForeColor, Property::Alignment, Property::Caption,  Property::Items, Property::Range,
-    Property::ListIndex, Property::Value,     Property::Text,     Property::Selection, Property::Gauge,
+    Property::Geometry,  Property::Visible,   Property::Enabled, Property::Font,      Property::BackColor,
+    Property::ForeColor, Property::Alignment, Property::Caption, Property::Items,     Property::Range,
+    Property::ListIndex, Property::Value,     Property::Text,    Property::Selection, Property::Gauge,
     Property::Picture,   Property::Shortcut,  Property::Style,
 };
 
@@ -36,7 +36,9 @@ bool isMouseEvent(QEvent::Type type) {
 ControlAdapter::ControlAdapter(FormWindow& window, forms::Control& control)
     : QObject(&window), window_(window), control_(&control) {}
 
-forms::WindowSystem& ControlAdapter::windowSystem() const { return control_->windowSystem(); }
+forms::WindowSystem& ControlAdapter::windowSystem() const {
+    return control_->windowSystem();
+}
 
 void ControlAdapter::adopt(QWidget* widget) {
     widget_ = widget;
@@ -90,7 +92,9 @@ void ControlAdapter::apply(Property property) {
     }
 }
 
-bool ControlAdapter::mouseInput(QObject* /*watched*/, QMouseEvent& /*event*/) { return false; }
+bool ControlAdapter::mouseInput(QObject* /*watched*/, QMouseEvent& /*event*/) {
+    return false;
+}
 
 bool ControlAdapter::forwardClicks(QMouseEvent& event) {
     if (event.button() != Qt::LeftButton) {

@@ -50,7 +50,6 @@ protected:
     void adopt(QWidget* widget);
     // Filters a further widget inside the kind's widget (a line edit, a list's viewport).
     void watch(QWidget* inner);
-    FormWindow& window() const { return window_; }
     forms::WindowSystem& windowSystem() const;
 
     // Mouse input while the form takes input; true uses it up.

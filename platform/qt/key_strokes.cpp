@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 
 #include <array>
-#include <utility>
 
 namespace usina::qt {
 
@@ -58,12 +57,9 @@ constexpr std::array namedKeys{
 
 // The keypad's operator keys; its decimal key types the comma of the regional setting.
 constexpr std::array keypadKeys{
-    NamedKey{Qt::Key_Asterisk, numpadMultiply, '*'},
-    NamedKey{Qt::Key_Plus, numpadAdd, '+'},
-    NamedKey{Qt::Key_Minus, numpadSubtract, '-'},
-    NamedKey{Qt::Key_Period, keys::numpadDecimal, ','},
-    NamedKey{Qt::Key_Comma, keys::numpadDecimal, ','},
-    NamedKey{Qt::Key_Slash, numpadDivide, '/'},
+    NamedKey{Qt::Key_Asterisk, numpadMultiply, '*'},   NamedKey{Qt::Key_Plus, numpadAdd, '+'},
+    NamedKey{Qt::Key_Minus, numpadSubtract, '-'},      NamedKey{Qt::Key_Period, keys::numpadDecimal, ','},
+    NamedKey{Qt::Key_Comma, keys::numpadDecimal, ','}, NamedKey{Qt::Key_Slash, numpadDivide, '/'},
 };
 
 const NamedKey* find(const auto& table, int qtKey) {
@@ -141,7 +137,8 @@ std::optional<KeyStroke> keyStrokeOf(const QKeyEvent& event) {
         }
     }
     if (const NamedKey* k = find(namedKeys, key)) {
-        const bool typesNothing = (shift & (keys::ctrlMask | keys::altMask)) != 0 && k->character != keys::enter;
+        const bool typesNothing =
+            (shift & (keys::ctrlMask | keys::altMask)) != 0 && k->character != keys::enter;
         return KeyStroke{k->keyCode, shift, typesNothing ? -1 : k->character};
     }
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24) {

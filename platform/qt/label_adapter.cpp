@@ -46,7 +46,9 @@ public:
     }
 
 protected:
-    bool fillsBackground() const override { return !static_cast<const forms::Label*>(control())->transparent(); }
+    bool fillsBackground() const override {
+        return !static_cast<const forms::Label*>(control())->transparent();
+    }
 
     bool mouseInput(QObject*, QMouseEvent& event) override { return forwardClicks(event); }
 

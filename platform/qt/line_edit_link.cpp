@@ -34,8 +34,6 @@ QString shownText(const forms::TextBox& box) {
 
 LineEditLink::LineEditLink(QLineEdit& edit, std::function<forms::TextBox*()> box, bool raisesDoubleClick)
     : QObject(&edit), edit_(edit), box_(std::move(box)), raisesDoubleClick_(raisesDoubleClick) {
-    // The model limits what the person types, never what code writes.
-    edit_.setMaxLength(32767);
     edit_.setDragEnabled(false);
     connect(&edit_, &QLineEdit::selectionChanged, this, [this] { selectedByPerson(); });
     connect(&edit_, &QLineEdit::cursorPositionChanged, this, [this] { selectedByPerson(); });

@@ -21,19 +21,19 @@ struct SystemColorRole {
 // The old runtime's system colour indices (the low byte of 0x800000nn) and the palette roles that
 // stand for them here.
 constexpr std::array systemColorRoles{
-    SystemColorRole{4, QPalette::Active, QPalette::Window},             // menu bar
-    SystemColorRole{5, QPalette::Active, QPalette::Base},               // window background
-    SystemColorRole{7, QPalette::Active, QPalette::WindowText},         // menu text
-    SystemColorRole{8, QPalette::Active, QPalette::Text},               // window text
-    SystemColorRole{13, QPalette::Active, QPalette::Highlight},         // highlight
-    SystemColorRole{14, QPalette::Active, QPalette::HighlightedText},   // highlighted text
-    SystemColorRole{15, QPalette::Active, QPalette::Button},            // button face
-    SystemColorRole{16, QPalette::Active, QPalette::Dark},              // button shadow
-    SystemColorRole{17, QPalette::Disabled, QPalette::Text},            // grey text
-    SystemColorRole{18, QPalette::Active, QPalette::ButtonText},        // button text
-    SystemColorRole{20, QPalette::Active, QPalette::Light},             // button highlight
-    SystemColorRole{23, QPalette::Active, QPalette::ToolTipText},       // tool tip text
-    SystemColorRole{24, QPalette::Active, QPalette::ToolTipBase},       // tool tip background
+    SystemColorRole{4, QPalette::Active, QPalette::Window},           // menu bar
+    SystemColorRole{5, QPalette::Active, QPalette::Base},             // window background
+    SystemColorRole{7, QPalette::Active, QPalette::WindowText},       // menu text
+    SystemColorRole{8, QPalette::Active, QPalette::Text},             // window text
+    SystemColorRole{13, QPalette::Active, QPalette::Highlight},       // highlight
+    SystemColorRole{14, QPalette::Active, QPalette::HighlightedText}, // highlighted text
+    SystemColorRole{15, QPalette::Active, QPalette::Button},          // button face
+    SystemColorRole{16, QPalette::Active, QPalette::Dark},            // button shadow
+    SystemColorRole{17, QPalette::Disabled, QPalette::Text},          // grey text
+    SystemColorRole{18, QPalette::Active, QPalette::ButtonText},      // button text
+    SystemColorRole{20, QPalette::Active, QPalette::Light},           // button highlight
+    SystemColorRole{23, QPalette::Active, QPalette::ToolTipText},     // tool tip text
+    SystemColorRole{24, QPalette::Active, QPalette::ToolTipBase},     // tool tip background
 };
 
 bool isFixedPitchFamily(const std::string& family) {
@@ -86,14 +86,18 @@ Qt::Alignment horizontalAlignment(forms::Alignment alignment) {
     }
 }
 
-void paintWith(QWidget& widget, QPalette::ColorRole background, forms::Color back, QPalette::ColorRole foreground,
-               forms::Color fore, bool fill) {
+void paintWith(QWidget& widget, QPalette::ColorRole background, forms::Color back,
+               QPalette::ColorRole foreground, forms::Color fore, bool fill) {
     QPalette palette = widget.palette();
     palette.setColor(background, qtColor(back));
     const QColor text = qtColor(fore);
     palette.setColor(QPalette::Active, foreground, text);
     palette.setColor(QPalette::Inactive, foreground, text);
     widget.setPalette(palette);
+    // Buttons fill with the Button role of their own; the model's back colour is what fills.
+    if (fill) {
+        widget.setBackgroundRole(background);
+    }
     widget.setAutoFillBackground(fill);
 }
 

@@ -19,7 +19,7 @@ Qt::Alignment horizontalAlignment(forms::Alignment alignment);
 
 // Sets the two palette roles a widget paints its background and its text with; the background is
 // filled only when `fill` is set (otherwise what lies below shows through).
-void paintWith(QWidget& widget, QPalette::ColorRole background, forms::Color back, QPalette::ColorRole foreground,
-               forms::Color fore, bool fill);
+void paintWith(QWidget& widget, QPalette::ColorRole background, forms::Color back,
+               QPalette::ColorRole foreground, forms::Color fore, bool fill);
 
 } // namespace usina::qt

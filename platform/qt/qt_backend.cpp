@@ -26,7 +26,9 @@ namespace {
 
 constexpr int printerErrorNumber = 482;
 
-RunTimeError printerError() { return RunTimeError(printerErrorNumber, "Printer error"); }
+RunTimeError printerError() {
+    return RunTimeError(printerErrorNumber, "Printer error");
+}
 
 // The window at the size it has on a 96 dpi screen, shrunk to the page when it is wider.
 QRectF printedRect(const QImage& image, const QPrinter& printer) {
@@ -77,7 +79,9 @@ void QtBackend::timerDestroyed(forms::Timer& timer) {
     qtimer->deleteLater();
 }
 
-void QtBackend::processPendingEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void QtBackend::processPendingEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 void QtBackend::runNestedLoop(const std::function<bool()>& done) {
     while (!quit_ && !done()) {
@@ -99,7 +103,9 @@ int QtBackend::messageBox(const forms::MessageBoxRequest& request) {
     return messageBoxResult(box.standardButton(box.clickedButton()), request.style);
 }
 
-void QtBackend::beep() { QApplication::beep(); }
+void QtBackend::beep() {
+    QApplication::beep();
+}
 
 int QtBackend::screenWidthPixels() const {
     const QScreen* screen = QGuiApplication::primaryScreen();

@@ -22,7 +22,8 @@ public:
     ScrollBarAdapter(FormWindow& window, forms::ScrollBar& bar)
         : ControlAdapter(window, bar), bar_(new QScrollBar(Qt::Horizontal, window.clientArea())) {
         adopt(bar_);
-        connect(bar_, &QAbstractSlider::actionTriggered, this, [this](int action) { steppedByPerson(action); });
+        connect(bar_, &QAbstractSlider::actionTriggered, this,
+                [this](int action) { steppedByPerson(action); });
         connect(bar_, &QAbstractSlider::sliderReleased, this, [this] { draggedByPerson(); });
     }
 

@@ -17,7 +17,8 @@ class TextBoxAdapter : public ControlAdapter {
 public:
     TextBoxAdapter(FormWindow& window, forms::TextBox& box)
         : ControlAdapter(window, box), edit_(new QLineEdit(window.clientArea())),
-          link_(new LineEditLink(*edit_, [this] { return textBox(); }, true)) {
+          link_(new LineEditLink(
+              *edit_, [this] { return textBox(); }, true)) {
         edit_->setFrame(box.bordered());
         adopt(edit_);
     }

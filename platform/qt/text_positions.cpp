@@ -4,9 +4,13 @@
 
 namespace usina::qt {
 
-QString toQString(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString toQString(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
 
-std::string toUtf8(const QString& text) { return text.toStdString(); }
+std::string toUtf8(const QString& text) {
+    return text.toStdString();
+}
 
 int utf16Offset(const QString& text, int characterIndex) {
     int offset = 0;

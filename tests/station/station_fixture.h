@@ -32,7 +32,8 @@ protected:
     // The plant behind the link; configure before start().
     plantsim::PlantModelConfig plantConfig;
 
-    Station& start(plantsim::AnswerFaults faults = {}) {
+    // The station, built but not started (a renderer may want to observe it from the first form on).
+    Station& create(plantsim::AnswerFaults faults = {}) {
         plant = std::make_unique<plantsim::PlantModel>(plantConfig);
         link = std::make_unique<plantsim::SimulatedLink>(
             *plant, [this] { return clock.monotonicSeconds(); }, faults);
@@ -40,7 +41,11 @@ protected:
             clock.advance(static_cast<double>(d.count()) / 1e6);
         };
         station = std::make_unique<Station>(StationServices{clock, desktop, *link, folder.path()});
-        station->run();
+        return *station;
+    }
+
+    Station& start(plantsim::AnswerFaults faults = {}) {
+        create(faults).run();
         return *station;
     }
 

@@ -1,0 +1,16 @@
+#pragma once
+// The image of a form's window as it is on screen now (menu bar and client area), for tests,
+// screenshots and printing.
+
+#include <QImage>
+
+namespace usina::forms {
+class Form;
+}
+
+namespace usina::qt {
+
+// A null image when the form has no window (not loaded, or no Qt renderer observes its model).
+QImage grabForm(forms::Form& form);
+
+} // namespace usina::qt

@@ -1,0 +1,86 @@
+// The splash and the main window as the operator sees them, in each of the six languages.
+
+#include "core/form_splash.h"
+#include "platform/qt/grab_form.h"
+#include "platform/qt/qt_renderer.h"
+#include "tests/station/station_fixture.h"
+
+#include <QApplication>
+#include <QImage>
+
+#include <filesystem>
+#include <set>
+
+namespace usina::test {
+
+namespace {
+
+QApplication& application() {
+    static int argc = 1;
+    static char name[] = "station_screens_tests";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+    return app;
+}
+
+std::filesystem::path artifact(const std::string& name) {
+    std::filesystem::create_directories(USINA_ARTIFACTS_DIR);
+    return std::filesystem::path(USINA_ARTIFACTS_DIR) / name;
+}
+
+// Distinct colours in an image: a blank or half-drawn window has very few.
+int colourCount(const QImage& image) {
+    std::set<QRgb> seen;
+    for (int y = 0; y < image.height(); y += 3) {
+        for (int x = 0; x < image.width(); x += 3) {
+            seen.insert(image.pixel(x, y));
+        }
+    }
+    return static_cast<int>(seen.size());
+}
+
+} // namespace
+
+class MainWindowInEveryLanguage : public StationTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(MainWindowInEveryLanguage, OpensAndIsSavedAsAnImage) {
+    application();
+    sql("calranvik.mdb", std::string("UPDATE constantes SET idioma = '") + GetParam() + "'");
+    plantConfig.modelCode = 50;
+    // The renderer observes the window system from its first form on.
+    create();
+    auto renderer = std::make_unique<qt::QtRenderer>(station->ws());
+    station->run();
+    ASSERT_FALSE(station->ws().ended());
+    QApplication::processEvents();
+
+    const QImage image = qt::grabForm(main());
+    ASSERT_FALSE(image.isNull());
+    EXPECT_GE(image.width(), 792);
+    EXPECT_GE(image.height(), 529);
+    EXPECT_GT(colourCount(image), 50);
+    EXPECT_TRUE(image.save(
+        QString::fromStdString(artifact(std::string("main_window_") + GetParam() + ".png").string())));
+    renderer.reset();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, MainWindowInEveryLanguage,
+                         ::testing::Values("portugues", "espanhol", "ingles", "italiano", "frances",
+                                           "alemao"));
+
+TEST_F(StationTest, SplashIsSavedAsAnImage) {
+    application();
+    create();
+    auto renderer = std::make_unique<qt::QtRenderer>(station->ws());
+    FormSplash& splash = station->form<FormSplash>();
+    splash.Show();
+    QApplication::processEvents();
+    const QImage image = qt::grabForm(splash);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_GT(colourCount(image), 10);
+    EXPECT_TRUE(image.save(QString::fromStdString(artifact("splash.png").string())));
+    renderer.reset();
+}
+
+} // namespace usina::test
