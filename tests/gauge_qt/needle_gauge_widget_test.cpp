@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support_qt/offscreen_application.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QImage>
@@ -23,14 +25,7 @@ namespace {
 namespace id = forms::gauge_dispid;
 
 QApplication& application() {
-    static int argc = 1;
-    static char name[] = "gauge_qt_tests";
-    static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QApplication> app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return std::make_unique<QApplication>(argc, argv);
-    }();
-    return *app;
+    return test::offscreenApplication();
 }
 
 // Writes as the windows do: a list of (dispatch id, value).

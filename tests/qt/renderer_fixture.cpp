@@ -1,5 +1,7 @@
 #include "renderer_fixture.h"
 
+#include "tests/support_qt/offscreen_application.h"
+
 #include "platform/forms/needle_gauge_state.h"
 
 #include <QCoreApplication>
@@ -12,15 +14,7 @@ namespace usina::qt::testing {
 namespace id = forms::gauge_dispid;
 
 QApplication& application() {
-    static int argc = 1;
-    static char name[] = "qt_tests";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: Qt's input devices are gone by the time exit would destroy it.
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *app;
+    return test::offscreenApplication();
 }
 
 int EventLog::count(const std::string& entry) const {

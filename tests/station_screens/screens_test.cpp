@@ -4,6 +4,7 @@
 #include "platform/qt/grab_form.h"
 #include "platform/qt/qt_renderer.h"
 #include "tests/station/station_fixture.h"
+#include "tests/support_qt/offscreen_application.h"
 
 #include <QApplication>
 #include <QImage>
@@ -16,12 +17,12 @@ namespace usina::test {
 namespace {
 
 QApplication& application() {
-    static int argc = 1;
-    static char name[] = "station_screens_tests";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
+    return offscreenApplication();
+}
+
+// Windows the renderer let go are deleted once Qt is back in its loop.
+void deleteReleasedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 std::filesystem::path artifact(const std::string& name) {
@@ -63,6 +64,7 @@ TEST_P(MainWindowInEveryLanguage, OpensAndIsSavedAsAnImage) {
     EXPECT_TRUE(image.save(
         QString::fromStdString(artifact(std::string("main_window_") + GetParam() + ".png").string())));
     renderer.reset();
+    deleteReleasedWindows();
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, MainWindowInEveryLanguage,
@@ -81,6 +83,7 @@ TEST_F(StationTest, SplashIsSavedAsAnImage) {
     EXPECT_GT(colourCount(image), 10);
     EXPECT_TRUE(image.save(QString::fromStdString(artifact("splash.png").string())));
     renderer.reset();
+    deleteReleasedWindows();
 }
 
 } // namespace usina::test
