@@ -2,7 +2,9 @@
 // plant controller, the system clock keeps time.
 
 #include "app/command_line.h"
+#include "app/termination_signals.h"
 #include "core/station.h"
+#include "plant/form_ranvikv5.h"
 #include "platform/forms/clock.h"
 #include "platform/qt/qt_backend.h"
 #include "platform/qt/qt_renderer.h"
@@ -33,5 +35,10 @@ int main(int argc, char** argv) {
     if (station.ws().ended()) {
         return 0;
     }
+    usina::onTerminationSignal([&station] {
+        if (auto* main = station.ws().peek<usina::FormRanvikv5>()) {
+            station.ws().closeByPerson(*main);
+        }
+    });
     return application.exec();
 }
