@@ -15,5 +15,6 @@ ctest --test-dir build --output-on-failure -j "$jobs"
 if [ "${USINA_SKIP_SANITIZERS:-0}" != 1 ]; then
     sh scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug -DUSINA_SANITIZE=ON
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        LSAN_OPTIONS=suppressions="$(pwd)/tests/leak_suppressions.txt" \
         ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
 fi

@@ -27,16 +27,4 @@ void Timer::setEnabled(bool on) {
     windowSystem().backend().timerChanged(*this);
 }
 
-void Timer::fire() {
-    if (inHandler_ || !running()) {
-        return;
-    }
-    inHandler_ = true;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{inHandler_};
-    raise(Tick, "Timer");
-}
-
 } // namespace usina::forms

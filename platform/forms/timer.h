@@ -19,13 +19,8 @@ public:
 
     std::function<void()> Tick;
 
-    // Called by the scheduler when the interval has passed.
-    void fire();
-    bool inHandler() const { return inHandler_; }
-
 private:
     int interval_ = 0;
-    bool inHandler_ = false;
 };
 
 } // namespace usina::forms

@@ -8,6 +8,7 @@
 #include "timer.h"
 
 #include <algorithm>
+#include <set>
 #include <stdexcept>
 
 namespace usina::forms {
@@ -307,10 +308,18 @@ void WindowSystem::waitNested(const std::function<void()>& wait) {
 }
 
 void WindowSystem::timerTick(Timer& timer) {
-    if (ended_ || !timer.form().isLoaded()) {
+    if (ended_ || !timer.form().isLoaded() || !timer.running() || ticking_.count(&timer) != 0) {
         return;
     }
-    timer.fire();
+    // A tick may unload the timer's own form: after the event the timer may be gone, so the guard
+    // against re-entry is kept here, by address, and never touches the timer afterwards.
+    ticking_.insert(&timer);
+    struct Done {
+        std::set<const Timer*>& ticking;
+        const Timer* timer;
+        ~Done() { ticking.erase(timer); }
+    } done{ticking_, &timer};
+    timer.raise(timer.Tick, "Timer");
 }
 
 // ---- services ------------------------------------------------------------------------------------

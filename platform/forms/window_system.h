@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <typeindex>
 #include <vector>
@@ -168,6 +169,7 @@ private:
     };
     std::deque<QueuedKey> queuedKeys_;
     bool drainingKeys_ = false;
+    std::set<const Timer*> ticking_;
     bool ended_ = false;
 };
 

@@ -137,3 +137,21 @@ TEST_F(FormsTest, ComboChoiceRaisesClickAndSettingTheTextDoesNot) {
 }
 
 } // namespace usina::forms::testing
+
+namespace usina::forms::testing {
+
+TEST_F(FormsTest, TimerTickThatUnloadsItsOwnFormEndsSafely) {
+    a().Show();
+    int ticks = 0;
+    a().onTick = [&] {
+        ++ticks;
+        a().Unload();
+    };
+    a().Timer1.setInterval(100);
+    a().Timer1.setEnabled(true);
+    desktop.advance(0.5);
+    EXPECT_EQ(ticks, 1);
+    EXPECT_EQ(ws.peek<FormA>(), nullptr);
+}
+
+} // namespace usina::forms::testing
