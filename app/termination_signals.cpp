@@ -1,5 +1,6 @@
 #include "app/termination_signals.h"
 
+#include <QCoreApplication>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -24,7 +25,8 @@ void onTerminationSignal(std::function<void()> closeRequested) {
     if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
         return; // the default handling (end at once) stays
     }
-    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read);
+    // Owned by the application, so it goes with it.
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [closeRequested] {
         char drained[16];
         while (::read(signalPipe[0], drained, sizeof drained) > 0) {

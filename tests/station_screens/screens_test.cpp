@@ -6,11 +6,17 @@
 #include "tests/station/station_fixture.h"
 #include "tests/support_qt/offscreen_application.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QGroupBox>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
 
 #include <filesystem>
 #include <set>
+#include <vector>
 
 namespace usina::test {
 
@@ -41,6 +47,27 @@ int colourCount(const QImage& image) {
     return static_cast<int>(seen.size());
 }
 
+// Every text the window shows on screen: title, menus, captions, labels, buttons and boxes.
+std::vector<QString> shownTexts(QWidget& window) {
+    std::vector<QString> texts{window.windowTitle()};
+    for (auto* w : window.findChildren<QLabel*>()) {
+        texts.push_back(w->text());
+    }
+    for (auto* w : window.findChildren<QGroupBox*>()) {
+        texts.push_back(w->title());
+    }
+    for (auto* w : window.findChildren<QAbstractButton*>()) {
+        texts.push_back(w->text());
+    }
+    for (auto* w : window.findChildren<QLineEdit*>()) {
+        texts.push_back(w->text());
+    }
+    for (auto* a : window.findChildren<QAction*>()) {
+        texts.push_back(a->text());
+    }
+    return texts;
+}
+
 } // namespace
 
 class MainWindowInEveryLanguage : public StationTest, public ::testing::WithParamInterface<const char*> {};
@@ -55,6 +82,15 @@ TEST_P(MainWindowInEveryLanguage, OpensAndIsSavedAsAnImage) {
     station->run();
     ASSERT_FALSE(station->ws().ended());
     QApplication::processEvents();
+
+    QWidget* window = renderer->windowOf(main());
+    ASSERT_NE(window, nullptr);
+    const std::vector<QString> texts = shownTexts(*window);
+    EXPECT_GT(texts.size(), 100u);
+    for (const QString& text : texts) {
+        EXPECT_FALSE(text.contains("######")) << text.toStdString();
+        EXPECT_FALSE(text.contains("naotem")) << text.toStdString();
+    }
 
     const QImage image = qt::grabForm(main());
     ASSERT_FALSE(image.isNull());
