@@ -90,11 +90,7 @@ private:
     forms::ComboBox* model() const { return static_cast<forms::ComboBox*>(control()); }
 
     void showItems() {
-        const ItemListUpdate update = itemListUpdate(combo_->count(), model()->items());
-        if (update.clearFirst) {
-            combo_->clear();
-        }
-        combo_->addItems(update.append);
+        catchUpItems(*combo_, model()->items());
         // Qt picks the first item of a list that gets one; the model has not.
         showChoice();
     }

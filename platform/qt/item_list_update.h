@@ -16,4 +16,13 @@ struct ItemListUpdate {
 
 ItemListUpdate itemListUpdate(int shownCount, const std::vector<std::string>& items);
 
+// Brings a combo box's or list widget's items up to the model's.
+template <class ItemWidget> void catchUpItems(ItemWidget& widget, const std::vector<std::string>& items) {
+    const ItemListUpdate update = itemListUpdate(widget.count(), items);
+    if (update.clearFirst) {
+        widget.clear();
+    }
+    widget.addItems(update.append);
+}
+
 } // namespace usina::qt

@@ -69,11 +69,7 @@ private:
     forms::ListBox* model() const { return static_cast<forms::ListBox*>(control()); }
 
     void showItems() {
-        const ItemListUpdate update = itemListUpdate(list_->count(), model()->items());
-        if (update.clearFirst) {
-            list_->clear();
-        }
-        list_->addItems(update.append);
+        catchUpItems(*list_, model()->items());
         showChoice();
     }
 
