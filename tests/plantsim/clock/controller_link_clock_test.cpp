@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
 #include <sys/resource.h>
 
 namespace usina {
@@ -52,6 +53,8 @@ TEST_F(ControllerLinkOnPty, AControllerThatStaysAwayHoldsTheCloseForItsBoundAndN
     startPlantsim({"--no-pace"});
     ASSERT_EQ(link.readRegister(0), 50);
     plantsim->kill();
+    // Its device goes with it: the stale link would lead to whatever pseudo-terminal takes its number.
+    std::filesystem::remove(linkPath);
     std::array<RegisterWrite, 8> zeros{};
     for (std::uint8_t address = 1; address <= 8; ++address) {
         zeros[address - 1] = {address, 0};

@@ -4,6 +4,7 @@
 
 #include "tests/serial/port_on_pty.h"
 
+#include <filesystem>
 #include <thread>
 
 namespace usina::serial {
@@ -43,7 +44,9 @@ TEST_F(SerialPortOnPty, ALineThatVanishesIsReportedOnceAndTheSameLinkPathIsReope
     port.open();
     ASSERT_EQ(exchange(port), 50);
 
-    plantsim->kill(); // its link is left behind, pointing to a terminal that is gone
+    plantsim->kill();
+    // The device goes with it: the stale link would lead to whatever pseudo-terminal takes its number.
+    std::filesystem::remove(linkPath);
     const auto start = Clock::now();
     EXPECT_EQ(exchange(port, 10s), std::nullopt);
     EXPECT_LT(Clock::now() - start, promptly) << "a gone device must not wait out the read";
@@ -54,7 +57,7 @@ TEST_F(SerialPortOnPty, ALineThatVanishesIsReportedOnceAndTheSameLinkPathIsReope
     EXPECT_EQ(exchange(port, 0ms), std::nullopt);
     EXPECT_EQ(port.takeFault(), std::nullopt);
 
-    plantsim = startPlantsim(); // replaces the stale link
+    plantsim = startPlantsim(); // back under the same path
     std::optional<std::uint8_t> answer;
     const auto restarted = Clock::now();
     while (!answer && Clock::now() - restarted < 10s) {
