@@ -15,6 +15,12 @@ std::chrono::microseconds waitUntilPastTimeout(double elapsedSeconds) {
     return std::chrono::microseconds(static_cast<long long>(std::floor(left * 1e6)) + 1);
 }
 
+std::array<std::uint8_t, controller_protocol::writeFrameSize> writeFrame(std::uint8_t address,
+                                                                         std::uint8_t value) {
+    using namespace controller_protocol;
+    return {writeCommand, secondByte, address, value};
+}
+
 } // namespace
 
 ControllerLink::ControllerLink(serial::ByteLink& port, std::function<double()> monotonicSeconds)
@@ -56,9 +62,17 @@ std::optional<std::uint8_t> ControllerLink::readRegister(std::uint8_t address) {
 }
 
 void ControllerLink::writeRegister(std::uint8_t address, std::uint8_t value) {
-    using namespace controller_protocol;
-    const std::array<std::uint8_t, writeFrameSize> frame{writeCommand, secondByte, address, value};
-    port_.send(frame);
+    port_.send(writeFrame(address, value));
+}
+
+std::size_t ControllerLink::writeAndClose(std::span<const RegisterWrite> writes) {
+    const auto deadline = std::chrono::steady_clock::now() + closingBound;
+    std::size_t sent = 0;
+    for (const RegisterWrite& write : writes) {
+        sent += port_.sendBeforeClosing(writeFrame(write.address, write.value), deadline) ? 1 : 0;
+    }
+    port_.close();
+    return sent;
 }
 
 std::optional<std::string> ControllerLink::takeFault() {

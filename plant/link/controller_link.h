@@ -8,12 +8,19 @@
 
 #include "platform/serial/byte_link.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace usina {
+
+struct RegisterWrite {
+    std::uint8_t address;
+    std::uint8_t value;
+};
 
 class ControllerLink {
 public:
@@ -31,9 +38,17 @@ public:
     // Write frame 'W',0x00,address,value; nothing read back.
     void writeRegister(std::uint8_t address, std::uint8_t value);
 
+    // The last writes of a run, then the close: the writes go out in order, each one sent again on the
+    // device opened anew when the device refuses it (it was pulled away and is back: a plain write
+    // would be dropped until the reopen interval has passed), within closingBound for the whole
+    // sequence; then the line closes once they have left. A write that cannot go out within the bound
+    // is skipped and the next is still tried. Returns how many went out.
+    std::size_t writeAndClose(std::span<const RegisterWrite> writes);
+
     std::optional<std::string> takeFault(); // passes the port's fault through, once per fault
 
     static constexpr double readTimeoutSeconds = 0.2;
+    static constexpr std::chrono::milliseconds closingBound{1000};
 
 private:
     serial::ByteLink& port_;

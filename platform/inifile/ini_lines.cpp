@@ -28,15 +28,17 @@ std::vector<IniLine> splitIniLines(std::string_view content) {
     std::vector<IniLine> lines;
     std::size_t start = 0;
     while (start < content.size()) {
-        const std::size_t newline = content.find('\n', start);
-        if (newline == std::string_view::npos) {
+        // CR LF, LF, or a CR alone (as an old editor may leave it) each end a line.
+        const std::size_t textEnd = content.find_first_of("\r\n", start);
+        if (textEnd == std::string_view::npos) {
             lines.push_back({std::string(content.substr(start)), ""});
             break;
         }
-        const bool crlf = newline > start && content[newline - 1] == '\r';
-        const std::size_t textEnd = crlf ? newline - 1 : newline;
-        lines.push_back({std::string(content.substr(start, textEnd - start)), crlf ? "\r\n" : "\n"});
-        start = newline + 1;
+        const bool crlf = content.substr(textEnd).starts_with("\r\n");
+        const std::size_t endLength = crlf ? 2 : 1;
+        lines.push_back({std::string(content.substr(start, textEnd - start)),
+                         std::string(content.substr(textEnd, endLength))});
+        start = textEnd + endLength;
     }
     return lines;
 }
@@ -52,13 +54,15 @@ std::string joinIniLines(const std::vector<IniLine>& lines) {
 
 std::string lineEndOf(const std::vector<IniLine>& lines) {
     bool anyLf = false;
+    bool anyCr = false;
     for (const IniLine& line : lines) {
         if (line.end == "\r\n") {
             return "\r\n";
         }
         anyLf = anyLf || line.end == "\n";
+        anyCr = anyCr || line.end == "\r";
     }
-    return anyLf ? "\n" : "\r\n";
+    return anyLf ? "\n" : anyCr ? "\r" : "\r\n";
 }
 
 std::optional<std::string_view> sectionHeaderName(std::string_view line) {

@@ -11,7 +11,7 @@ namespace usina::inifile {
 
 struct IniLine {
     std::string text;
-    std::string end; // "\r\n", "\n", or "" for a last line without one
+    std::string end; // "\r\n", "\n", "\r", or "" for a last line without one
 };
 
 struct IniKeyValue {
@@ -24,7 +24,8 @@ std::string_view trimIniBlanks(std::string_view text);
 
 std::vector<IniLine> splitIniLines(std::string_view content);
 std::string joinIniLines(const std::vector<IniLine>& lines);
-// The line end for new lines: LF when the file has only LF ends, otherwise CRLF.
+// The line end for new lines: CRLF when the file has any, else LF when it has any, else CR when it
+// has any, else CRLF.
 std::string lineEndOf(const std::vector<IniLine>& lines);
 
 // The section a "[name]" line opens; nullopt for any other line.

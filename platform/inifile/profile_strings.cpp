@@ -2,6 +2,7 @@
 
 #include "platform/inifile/ini_lines.h"
 #include "platform/inifile/replace_file.h"
+#include "platform/inifile/write_target.h"
 #include "platform/value/text.h"
 
 #include <fstream>
@@ -48,6 +49,15 @@ std::string keyLine(std::string_view key, std::string_view value) {
     return std::string(key) + "=" + std::string(value);
 }
 
+// A value written in quotes, single or double, is read without them.
+std::string_view withoutQuotes(std::string_view value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
+        return value.substr(1, value.size() - 2);
+    }
+    return value;
+}
+
 } // namespace
 
 std::string readProfileString(const std::filesystem::path& file, std::string_view section,
@@ -58,28 +68,27 @@ std::string readProfileString(const std::filesystem::path& file, std::string_vie
         const std::vector<IniLine> lines = splitIniLines(*content);
         if (const std::optional<IniSectionRange> range = findSection(lines, section)) {
             if (const std::optional<std::size_t> at = findKey(lines, *range, key)) {
-                return leftChars(keyValueOf(lines[*at].text)->value, limit);
+                return leftChars(withoutQuotes(keyValueOf(lines[*at].text)->value), limit);
             }
         }
     }
     return leftChars(defaultValue, limit);
 }
 
-bool writeProfileString(const std::filesystem::path& file, std::string_view section, std::string_view key,
-                        std::string_view value) {
+ProfileWrite writeProfileString(const std::filesystem::path& file, std::string_view section,
+                                std::string_view key, std::string_view value) {
     if (!writableNames(section, key, value)) {
-        return false;
+        return ProfileWrite::refused;
     }
-    std::error_code error;
-    const bool exists = std::filesystem::exists(file, error);
-    if (error) {
-        return false;
+    const WriteTarget target = writeTargetOf(file);
+    if (target.verdict != ProfileWrite::written) {
+        return target.verdict;
     }
     std::vector<IniLine> lines;
-    if (exists) {
-        const std::optional<std::string> content = fileContent(file);
+    if (target.exists) {
+        const std::optional<std::string> content = fileContent(target.file);
         if (!content) {
-            return false;
+            return ProfileWrite::failed;
         }
         lines = splitIniLines(*content);
     }
@@ -104,7 +113,14 @@ bool writeProfileString(const std::filesystem::path& file, std::string_view sect
         lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt),
                      IniLine{keyLine(key, value), end});
     }
-    return replaceFileContent(file, joinIniLines(lines));
+    return replaceFileContent(target.file, joinIniLines(lines)) ? ProfileWrite::written
+                                                                : ProfileWrite::failed;
+}
+
+int removeLeftoverWrites(const std::filesystem::path& file) {
+    const WriteTarget target = writeTargetOf(file);
+    const int removed = removeLeftoverTemporaries(file);
+    return target.file == file ? removed : removed + removeLeftoverTemporaries(target.file);
 }
 
 } // namespace usina::inifile

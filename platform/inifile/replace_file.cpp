@@ -1,5 +1,7 @@
 #include "platform/inifile/replace_file.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <fcntl.h>
 #include <string>
@@ -40,10 +42,14 @@ void syncFolder(const std::filesystem::path& folder) {
 
 } // namespace
 
+std::filesystem::path folderOf(const std::filesystem::path& file) {
+    return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+}
+
 bool replaceFileContent(const std::filesystem::path& file, std::string_view content) {
-    const std::filesystem::path folder =
-        file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
-    std::string temporary = (folder / ("." + file.filename().string() + ".XXXXXX")).string();
+    const std::filesystem::path folder = folderOf(file);
+    std::string temporary =
+        (folder / (file.filename().string() + std::string(temporarySuffix) + "XXXXXX")).string();
     const int descriptor = ::mkstemp(temporary.data());
     if (descriptor < 0) {
         return false;
@@ -57,6 +63,31 @@ bool replaceFileContent(const std::filesystem::path& file, std::string_view cont
     }
     syncFolder(folder);
     return true;
+}
+
+bool isTemporaryOf(const std::filesystem::path& file, const std::filesystem::path& candidate) {
+    const std::string prefix = file.filename().string() + std::string(temporarySuffix);
+    const std::string name = candidate.filename().string();
+    constexpr std::size_t uniquePart = 6;
+    return name.size() == prefix.size() + uniquePart && name.starts_with(prefix) &&
+           std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
+                       [](unsigned char c) { return std::isalnum(c); });
+}
+
+int removeLeftoverTemporaries(const std::filesystem::path& file) {
+    std::error_code error;
+    int removed = 0;
+    for (std::filesystem::directory_iterator entry(folderOf(file), error), end; !error && entry != end;
+         entry.increment(error)) {
+        struct stat status {};
+        const std::filesystem::path& candidate = entry->path();
+        // Only what a write of ours left: a regular file, ours, under the temporary name.
+        if (isTemporaryOf(file, candidate) && ::lstat(candidate.c_str(), &status) == 0 &&
+            S_ISREG(status.st_mode) && status.st_uid == ::geteuid() && ::unlink(candidate.c_str()) == 0) {
+            ++removed;
+        }
+    }
+    return removed;
 }
 
 } // namespace usina::inifile

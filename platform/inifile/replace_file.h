@@ -4,11 +4,25 @@
 // disk, and the temporary file is renamed over the old one.
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace usina::inifile {
 
+// The temporary file of a write to "Parametros.ini" is "Parametros.ini.tmp-" and six letters or digits.
+inline constexpr std::string_view temporarySuffix = ".tmp-";
+
+// The folder a file is in ("." for a bare name).
+std::filesystem::path folderOf(const std::filesystem::path& file);
+
 // False when any step fails; the temporary file is then removed.
 bool replaceFileContent(const std::filesystem::path& file, std::string_view content);
+
+// Whether `candidate`, a file in the folder of `file`, has the name of a temporary file of a write to it.
+bool isTemporaryOf(const std::filesystem::path& file, const std::filesystem::path& candidate);
+
+// Removes the temporary files that writes to `file` left behind when they were killed before their
+// rename; returns how many. Only regular files of this program's user are removed.
+int removeLeftoverTemporaries(const std::filesystem::path& file);
 
 } // namespace usina::inifile

@@ -24,6 +24,12 @@ public:
 
     virtual void discardInput() = 0;
     virtual void send(std::span<const std::uint8_t> bytes) = 0;
+    // For what must reach the other side before the line is closed, even when the device was lost and
+    // has come back since: a send the device refuses is made again at once on the device opened anew
+    // (no reopen interval), and then again, without using the CPU in between, until it goes out or
+    // `deadline` passes; at least one new attempt is made even past the deadline. True when it went out.
+    virtual bool sendBeforeClosing(std::span<const std::uint8_t> bytes,
+                                   std::chrono::steady_clock::time_point deadline) = 0;
     // Waits up to `timeout` for at least one byte without using the CPU; false when none came.
     virtual bool waitReadable(std::chrono::microseconds timeout) = 0;
     virtual std::vector<std::uint8_t> readAvailable() = 0;

@@ -20,6 +20,8 @@ using namespace std::chrono_literals;
 constexpr std::chrono::microseconds byteWireTime{10'000'000 / 4800};
 // Beyond the wire time of what is queued, how long a send or a close may wait for the line.
 constexpr std::chrono::milliseconds outputSlack = 100ms;
+// Between the attempts of a send before closing to a device that is not back yet.
+constexpr int closingRetryPauseMs = 20;
 
 std::string describe(const std::string& what, int error) {
     if (error == 0) {
@@ -167,9 +169,34 @@ void SerialPort::discardInput() {
 }
 
 void SerialPort::send(std::span<const std::uint8_t> bytes) {
-    if (!ensureOpen()) {
-        return;
+    if (ensureOpen()) {
+        transmit(bytes);
     }
+}
+
+bool SerialPort::sendBeforeClosing(std::span<const std::uint8_t> bytes, Clock::time_point deadline) {
+    if (!wanted_) {
+        return false;
+    }
+    // The first retry comes at once: a device that was lost and is back needs only to be opened again.
+    for (int attempt = 0;; ++attempt) {
+        if (fd_ < 0) {
+            openDevice();
+        }
+        if (fd_ >= 0 && transmit(bytes)) {
+            return true;
+        }
+        const auto remaining = deadline - Clock::now();
+        if (remaining <= Clock::duration::zero() && attempt > 0) {
+            return false;
+        }
+        if (attempt > 0) {
+            ::poll(nullptr, 0, std::min(pollTimeoutMs(remaining), closingRetryPauseMs));
+        }
+    }
+}
+
+bool SerialPort::transmit(std::span<const std::uint8_t> bytes) {
     const auto deadline = Clock::now() + static_cast<int>(bytes.size()) * byteWireTime + outputSlack;
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
@@ -182,20 +209,21 @@ void SerialPort::send(std::span<const std::uint8_t> bytes) {
         }
         if (written < 0 && errno != EAGAIN) {
             fail("cannot send", errno);
-            return;
+            return false;
         }
         const auto remaining = deadline - Clock::now();
         if (remaining <= Clock::duration::zero()) {
             fail("the line takes no output", 0);
-            return;
+            return false;
         }
         pollfd writable{fd_, POLLOUT, 0};
         if (::poll(&writable, 1, pollTimeoutMs(remaining)) > 0 &&
             (writable.revents & (POLLERR | POLLHUP | POLLNVAL)) != 0) {
             fail("the serial device is gone", 0);
-            return;
+            return false;
         }
     }
+    return true;
 }
 
 bool SerialPort::waitReadable(std::chrono::microseconds timeout) {
@@ -248,6 +276,14 @@ std::vector<std::uint8_t> SerialPort::readAvailable() {
         }
         return received;
     }
+}
+
+std::size_t SerialPort::inputCount() {
+    int count = 0;
+    if (!ensureOpen() || ::ioctl(fd_, FIONREAD, &count) != 0) {
+        return 0;
+    }
+    return static_cast<std::size_t>(count);
 }
 
 std::optional<std::string> SerialPort::takeFault() {

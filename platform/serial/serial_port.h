@@ -27,12 +27,17 @@ public:
 
     void discardInput() override;
     void send(std::span<const std::uint8_t> bytes) override;
+    bool sendBeforeClosing(std::span<const std::uint8_t> bytes,
+                           std::chrono::steady_clock::time_point deadline) override;
     bool waitReadable(std::chrono::microseconds timeout) override;
     std::vector<std::uint8_t> readAvailable() override;
 
     std::optional<std::string> takeFault() override;
 
     const std::string& devicePath() const { return devicePath_; }
+
+    // How many bytes have arrived and wait to be read.
+    std::size_t inputCount();
 
     static constexpr double reopenIntervalSeconds = 2.0;
 
@@ -44,6 +49,9 @@ private:
     bool ensureOpen();
     // Records the fault (once per fault), closes the device and schedules the next reopen.
     void fail(const std::string& what, int error);
+    // Writes all of `bytes` to the open device; false, with the fault recorded and the device closed,
+    // when the device refuses them.
+    bool transmit(std::span<const std::uint8_t> bytes);
     // True when everything sent has left; waits no longer than the wire time of what is queued.
     bool waitForOutputToDrain();
     void closeDevice(bool discardOutput);

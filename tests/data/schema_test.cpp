@@ -3,26 +3,40 @@
 
 #include "tests/data/delivered_databases.h"
 
-#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
 namespace usina::test {
 namespace {
 
-using ::testing::IsSupersetOf;
+// A field as the program names it, with the type its column declares: the type decides how the store
+// converts what is written (a 16-bit whole number, a date, a text kept as typed).
+struct Field {
+    std::string name;
+    std::string type;
+};
+using Fields = std::vector<Field>;
 
-std::vector<std::string> numbered(const std::string& prefix, int first = 1, int last = 5) {
-    std::vector<std::string> names;
-    for (int i = first; i <= last; ++i)
-        names.push_back(prefix + std::to_string(i));
-    return names;
+Fields typed(const char* type, std::initializer_list<std::string> names) {
+    Fields fields;
+    for (const std::string& name : names)
+        fields.push_back({name, type});
+    return fields;
 }
 
-std::vector<std::string> joined(std::initializer_list<std::vector<std::string>> parts) {
-    std::vector<std::string> all;
+Fields numbered(const std::string& prefix, const char* type, int first = 1, int last = 5) {
+    Fields fields;
+    for (int i = first; i <= last; ++i)
+        fields.push_back({prefix + std::to_string(i), type});
+    return fields;
+}
+
+Fields joined(std::initializer_list<Fields> parts) {
+    Fields all;
     for (const auto& part : parts)
         all.insert(all.end(), part.begin(), part.end());
     return all;
@@ -31,74 +45,72 @@ std::vector<std::string> joined(std::initializer_list<std::vector<std::string>> 
 struct TableFields {
     std::string file;
     std::string table;
-    std::vector<std::string> fields;
+    Fields fields;
 };
 
 std::vector<TableFields> expectedFields() {
-    std::vector<std::string> gaugeFields;
+    Fields gaugeFields;
     for (int n = 1; n <= 5; ++n)
         for (const char* phrase : {"escala ", "inicio verd ", "fim verd ", "inicio amar ", "fim amar ",
                                    "inicio verm ", "fim verm "})
-            gaugeFields.push_back(phrase + std::to_string(n));
-    const std::vector<std::string> reportHead = {"Num", "Data_emissão", "Hora_emissão"};
-    const std::vector<std::string> reportTail = {"DataSelecao", "item"};
+            gaugeFields.push_back({phrase + std::to_string(n), "DOUBLE"});
+    const Fields reportHead =
+        joined({typed("TEXT", {"Num"}), typed("DATE", {"Data_emissão"}), typed("TIME", {"Hora_emissão"})});
+    const Fields reportTail = joined({typed("TEXT", {"DataSelecao"}), typed("SMALLINT", {"item"})});
     return {
         {"datranvik.mdb", "Tabela",
-         joined({{"usuario", "fase", "DATA", "hora", "receita", "producao"},
-                 numbered("sil"),
-                 numbered("silo"),
-                 numbered("h_silo"),
-                 numbered("p_silo"),
-                 numbered("vel_s"),
-                 numbered("tot_s"),
-                 {"asfalto", "filler", "malteno", "par_asf", "par_fil", "par_fibra", "par_malt", "parcial",
-                  "diaria", "total"},
-                 numbered("Temp"),
-                 {"Ocorrencias"}})},
+         joined({typed("TEXT", {"usuario"}), typed("SMALLINT", {"fase"}), typed("DATE", {"DATA"}),
+                 typed("TIME", {"hora"}), typed("TEXT", {"receita"}), typed("DOUBLE", {"producao"}),
+                 numbered("sil", "TEXT"), numbered("silo", "DOUBLE"), numbered("h_silo", "DOUBLE"),
+                 numbered("p_silo", "DOUBLE"), numbered("vel_s", "DOUBLE"), numbered("tot_s", "DOUBLE"),
+                 typed("DOUBLE", {"asfalto", "filler", "malteno", "par_asf", "par_fil", "par_fibra",
+                                  "par_malt", "parcial", "diaria", "total"}),
+                 numbered("Temp", "DOUBLE"), typed("TEXT", {"Ocorrencias"})})},
         {"datranvik.mdb", "alt_mist",
-         joined({{"mistura", "producao_o"},
-                 numbered("quantdd"),
-                 {"asfalto", "filler", "malteno", "fibra", "tempo_asf", "tempo_fill", "tempo_malt",
-                  "tempo_fibra"},
-                 numbered("silo ")})},
+         joined({typed("TEXT", {"mistura"}), typed("DOUBLE", {"producao_o"}), numbered("quantdd", "DOUBLE"),
+                 typed("DOUBLE", {"asfalto", "filler", "malteno", "fibra", "tempo_asf", "tempo_fill",
+                                  "tempo_malt", "tempo_fibra"}),
+                 numbered("silo ", "TEXT")})},
         {"datranvik.mdb", "bits", {}},
-        {"datranvik.mdb", "senhas", {"login1", "senha1", "permissao"}},
-        {"datranvik.mdb", "totalizador", {"par_diaria", "total", "datatot"}},
+        {"datranvik.mdb", "senhas", typed("TEXT", {"login1", "senha1", "permissao"})},
+        {"datranvik.mdb", "totalizador",
+         joined({typed("DOUBLE", {"par_diaria", "total"}), typed("DATE", {"datatot"})})},
         {"calranvik.mdb", "constantes",
-         joined({numbered("kpes"),
-                 numbered("kvel"),
-                 numbered("tara"),
-                 {"kasf", "kfill", "kfibra", "kmalt"},
-                 numbered("nomet"),
-                 numbered("0t"),
-                 numbered("kt"),
-                 numbered("mint"),
-                 numbered("maxt"),
-                 {"prodmax", "tgrav", "saidafb", "saidamal", "idioma"}})},
+         joined({numbered("kpes", "DOUBLE"), numbered("kvel", "DOUBLE"), numbered("tara", "DOUBLE"),
+                 typed("DOUBLE", {"kasf", "kfill", "kfibra", "kmalt"}), numbered("nomet", "TEXT"),
+                 numbered("0t", "DOUBLE"), numbered("kt", "DOUBLE"), numbered("mint", "DOUBLE"),
+                 numbered("maxt", "DOUBLE"), typed("DOUBLE", {"prodmax", "tgrav"}),
+                 typed("SMALLINT", {"saidafb", "saidamal"}), typed("TEXT", {"idioma"})})},
         {"calranvik.mdb", "gauges", gaugeFields},
-        {"idioma.mdb",
-         "lingua",
-         {"texto", "portugues", "espanhol", "ingles", "italiano", "frances", "alemao"}},
-        {"bdruntime.mdb", "Tblerro", {"Data", "Hora", "Num do erro", "Erro", "Forma", "Elemento"}},
+        {"idioma.mdb", "lingua",
+         typed("TEXT", {"texto", "portugues", "espanhol", "ingles", "italiano", "frances", "alemao"})},
+        {"bdruntime.mdb", "Tblerro",
+         joined({typed("DATE", {"Data"}), typed("TIME", {"Hora"}), typed("INTEGER", {"Num do erro"}),
+                 typed("TEXT", {"Erro", "Forma", "Elemento"})})},
         {"dat2.mdb", "RelCarga",
-         joined({{"codigo_cupom", "data_emissao", "hora_emissao", "nome_traco", "quant_carga", "responsavel",
-                  "placa"},
-                 numbered("temp_traco"),
-                 numbered("Media"),
-                 numbered("Material"),
-                 numbered("Temp_Min"),
-                 numbered("Temp_Max"),
-                 numbered("Lim_Min"),
-                 numbered("Lim_Max")})},
-        {"dat2.mdb", "RelProducao", joined({reportHead, {"Nome_traco", "Prod"}, reportTail})},
+         joined({typed("INTEGER", {"codigo_cupom"}), typed("DATE", {"data_emissao"}),
+                 typed("TIME", {"hora_emissao"}), typed("TEXT", {"nome_traco"}),
+                 typed("INTEGER", {"quant_carga"}), typed("TEXT", {"responsavel", "placa"}),
+                 numbered("temp_traco", "DOUBLE"), numbered("Media", "DOUBLE"), numbered("Material", "TEXT"),
+                 numbered("Temp_Min", "DOUBLE"), numbered("Temp_Max", "DOUBLE"),
+                 numbered("Lim_Min", "DOUBLE"), numbered("Lim_Max", "DOUBLE")})},
+        {"dat2.mdb", "RelProducao", joined({reportHead, typed("TEXT", {"Nome_traco", "Prod"}), reportTail})},
         {"dat2.mdb", "RelConMat",
          joined({reportHead,
-                 {"Nome_traco", "Silo1", "Silo2", "Silo3", "Silo4", "CAP", "Filler", "Fibra", "Fresado",
-                  "Malteno"},
+                 typed("TEXT", {"Nome_traco", "Silo1", "Silo2", "Silo3", "Silo4", "CAP", "Filler", "Fibra",
+                                "Fresado", "Malteno"}),
                  reportTail})},
         {"dat2.mdb", "RelPlacas",
-         joined({reportHead, {"NumPlaca", "NumCargas", "SomaProducao"}, reportTail})},
+         joined({reportHead, typed("TEXT", {"NumPlaca", "NumCargas", "SomaProducao"}), reportTail})},
     };
+}
+
+// Each field's declared type, by its name as the schema spells it.
+std::map<std::string, std::string> declaredTypes(const SqliteFile& database, const std::string& table) {
+    std::map<std::string, std::string> types;
+    for (const Row& column : database.query("SELECT name, type FROM pragma_table_info(?1)", {table}))
+        types[column.at(0).text] = column.at(1).text;
+    return types;
 }
 
 class Schema : public DeliveredDatabases {};
@@ -111,12 +123,20 @@ TEST_F(Schema, EachFileHoldsExactlyItsTables) {
     }
 }
 
-TEST_F(Schema, EveryTableHasTheFieldsTheProgramNames) {
+TEST_F(Schema, EveryTableHasTheFieldsTheProgramNamesWithTheirTypes) {
     const auto expected = expectedFields();
     ASSERT_EQ(expected.size(), 13u);
-    for (const TableFields& table : expected)
-        EXPECT_THAT(database(table.file).columnNames(table.table), IsSupersetOf(table.fields))
-            << table.file << " " << table.table;
+    for (const TableFields& table : expected) {
+        const auto types = declaredTypes(database(table.file), table.table);
+        for (const Field& field : table.fields) {
+            const auto found = types.find(field.name);
+            if (found == types.end()) {
+                ADD_FAILURE() << table.file << " " << table.table << ": no field " << field.name;
+                continue;
+            }
+            EXPECT_EQ(found->second, field.type) << table.file << " " << table.table << "." << field.name;
+        }
+    }
 }
 
 TEST_F(Schema, EveryFileIsInWalMode) {

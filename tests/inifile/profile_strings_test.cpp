@@ -1,42 +1,14 @@
-#include "platform/inifile/profile_strings.h"
-
-#include <gtest/gtest.h>
+#include "tests/inifile/ini_fixture.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <unistd.h>
 
 namespace usina::inifile {
 namespace {
 
 namespace fs = std::filesystem;
 
-class ProfileStrings : public ::testing::Test {
-protected:
-    void SetUp() override {
-        folder_ =
-            fs::temp_directory_path() / ("usina-inifile-" + std::to_string(::getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-        file_ = folder_ / "Parametros.ini";
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    void writeRaw(const std::string& content) const { std::ofstream(file_, std::ios::binary) << content; }
-    std::string readRaw() const {
-        std::ifstream in(file_, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    std::string read(const char* section, const char* key) const {
-        return readProfileString(file_, section, key, "<default>");
-    }
-
-    fs::path folder_;
-    fs::path file_;
-};
+using ProfileStrings = IniFolder;
 
 TEST_F(ProfileStrings, MissingFileSectionOrKeyGivesTheDefault) {
     EXPECT_EQ(read("Configuracoes", "MediaSilo1"), "<default>");
@@ -49,12 +21,14 @@ TEST_F(ProfileStrings, MissingFileSectionOrKeyGivesTheDefault) {
 
 TEST_F(ProfileStrings, FirstWritesBuildTheSettingsFileOfAFreshStation) {
     for (int silo = 1; silo <= 5; ++silo) {
-        ASSERT_TRUE(writeProfileString(file_, "Configuracoes", "MediaSilo" + std::to_string(silo), "1"));
+        ASSERT_EQ(writeProfileString(file_, "Configuracoes", "MediaSilo" + std::to_string(silo), "1"),
+                  ProfileWrite::written);
     }
     for (int channel = 6; channel <= 10; ++channel) {
-        ASSERT_TRUE(writeProfileString(file_, "Configuracoes", "MediaTmp" + std::to_string(channel), "1"));
+        ASSERT_EQ(writeProfileString(file_, "Configuracoes", "MediaTmp" + std::to_string(channel), "1"),
+                  ProfileWrite::written);
     }
-    ASSERT_TRUE(writeProfileString(file_, "Geral", "Bloquear", "1"));
+    ASSERT_EQ(writeProfileString(file_, "Geral", "Bloquear", "1"), ProfileWrite::written);
     EXPECT_EQ(readRaw(), "[Configuracoes]\r\n"
                          "MediaSilo1=1\r\nMediaSilo2=1\r\nMediaSilo3=1\r\nMediaSilo4=1\r\nMediaSilo5=1\r\n"
                          "MediaTmp6=1\r\nMediaTmp7=1\r\nMediaTmp8=1\r\nMediaTmp9=1\r\nMediaTmp10=1\r\n"
@@ -72,14 +46,14 @@ TEST_F(ProfileStrings, BlanksAroundNamesAndValuesAreIgnoredOnReading) {
 
 TEST_F(ProfileStrings, LongValuesAreCutToTheBuffer) {
     const std::string value(300, 'v');
-    ASSERT_TRUE(writeProfileString(file_, "S", "k", value));
+    ASSERT_EQ(writeProfileString(file_, "S", "k", value), ProfileWrite::written);
     EXPECT_EQ(read("S", "k"), std::string(255, 'v'));
     EXPECT_EQ(readProfileString(file_, "S", "k", "", 301), value);
     EXPECT_EQ(readProfileString(file_, "S", "k", "", 4), "vvv");
     EXPECT_EQ(readProfileString(file_, "S", "k", "", 0), "");
     EXPECT_EQ(readProfileString(file_, "S", "missing", "default", 4), "def");
     // Characters, not bytes: an accented value is not cut inside a letter.
-    ASSERT_TRUE(writeProfileString(file_, "S", "k", "ççç"));
+    ASSERT_EQ(writeProfileString(file_, "S", "k", "ççç"), ProfileWrite::written);
     EXPECT_EQ(readProfileString(file_, "S", "k", "", 3), "çç");
 }
 
@@ -115,11 +89,17 @@ TEST_F(ProfileStrings, WritesChangeOneLineAndKeepEveryOtherByte) {
         {"a last line without its end gets one", "[Geral]\r\nBloquear=0", "Geral", "Outra", "1",
          "[Geral]\r\nBloquear=0\r\nOutra=1\r\n"},
         {"an empty value", "[Geral]\r\nBloquear=0\r\n", "Geral", "Bloquear", "", "[Geral]\r\nBloquear=\r\n"},
+        {"a file with CR ends alone keeps them", "[Geral]\rBloquear=0\r[Outra]\rx=1", "Geral", "Bloquear",
+         "1", "[Geral]\rBloquear=1\r[Outra]\rx=1\r"},
+        {"a CR alone ends a line amid CR LF ends", "[Geral]\r\nBloquear=0\rOutra=2\r\n", "Geral", "Outra",
+         "3", "[Geral]\r\nBloquear=0\rOutra=3\r\n"},
+        {"a quoted value is replaced whole", "[Configuracoes]\r\nMediaSilo1=\"3\"\r\n", "Configuracoes",
+         "MediaSilo1", "4", "[Configuracoes]\r\nMediaSilo1=4\r\n"},
     };
     for (const RewriteCase& c : cases) {
         SCOPED_TRACE(c.name);
         writeRaw(c.before);
-        ASSERT_TRUE(writeProfileString(file_, c.section, c.key, c.value));
+        ASSERT_EQ(writeProfileString(file_, c.section, c.key, c.value), ProfileWrite::written);
         EXPECT_EQ(readRaw(), c.after);
         EXPECT_EQ(readProfileString(file_, c.section, c.key, "<default>"), c.value);
     }
@@ -127,12 +107,31 @@ TEST_F(ProfileStrings, WritesChangeOneLineAndKeepEveryOtherByte) {
 
 TEST_F(ProfileStrings, ReadsFromEveryKindOfLine) {
     writeRaw("; a comment=no\r\n[Configuracoes]\nMediaSilo1=2\r\n;MediaSilo2=8\r\nOutra=x=y\r\n[Geral]\r\n"
-             "MediaSilo2=5\r\n");
+             "MediaSilo2=5\rMediaSilo3=6\r[Velha]\rBloquear=0\r");
     EXPECT_EQ(read("Configuracoes", "MediaSilo1"), "2");
     EXPECT_EQ(read("Configuracoes", "MediaSilo2"), "<default>");
     EXPECT_EQ(read("Configuracoes", "Outra"), "x=y");
     EXPECT_EQ(read("Configuracoes", "; a comment"), "<default>");
     EXPECT_EQ(read("Geral", "MediaSilo2"), "5");
+    EXPECT_EQ(read("Geral", "MediaSilo3"), "6");
+    EXPECT_EQ(read("Geral", "Bloquear"), "<default>");
+    EXPECT_EQ(read("Velha", "Bloquear"), "0");
+}
+
+TEST_F(ProfileStrings, QuotesAroundAValueAreDropped) {
+    const struct {
+        const char* line;
+        const char* value;
+    } cases[] = {
+        {"k=\"3\"", "3"},       {"k = '3' ", "3"},        {"k=\" 3 \"", " 3 "}, {"k=\"\"", ""},
+        {"k=\"3", "\"3"},       {"k=3\"", "3\""},         {"k=\"3'", "\"3'"},   {"k=\"", "\""},
+        {"k=\"a\"b\"", "a\"b"}, {"k=a \"b\"", "a \"b\""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        writeRaw(std::string("[S]\r\n") + c.line + "\r\n");
+        EXPECT_EQ(read("S", "k"), c.value);
+    }
 }
 
 TEST_F(ProfileStrings, FirstHeaderAfterAByteOrderMark) {
@@ -153,15 +152,16 @@ TEST_F(ProfileStrings, WritesThatWouldBreakTheFileAreRefused) {
     };
     for (const auto& c : refused) {
         SCOPED_TRACE(std::string(c.section) + "/" + c.key + "/" + c.value);
-        EXPECT_FALSE(writeProfileString(file_, c.section, c.key, c.value));
+        EXPECT_EQ(writeProfileString(file_, c.section, c.key, c.value), ProfileWrite::refused);
     }
     EXPECT_EQ(readRaw(), "[Geral]\r\nBloquear=0\r\n");
 }
 
 TEST_F(ProfileStrings, AnUnwritablePlaceReportsFailure) {
-    EXPECT_FALSE(writeProfileString(folder_ / "no-such-folder" / "Parametros.ini", "Geral", "Bloquear", "1"));
+    EXPECT_EQ(writeProfileString(folder_ / "no-such-folder" / "Parametros.ini", "Geral", "Bloquear", "1"),
+              ProfileWrite::failed);
     fs::create_directory(folder_ / "a-folder.ini");
-    EXPECT_FALSE(writeProfileString(folder_ / "a-folder.ini", "Geral", "Bloquear", "1"));
+    EXPECT_EQ(writeProfileString(folder_ / "a-folder.ini", "Geral", "Bloquear", "1"), ProfileWrite::failed);
     EXPECT_EQ(readProfileString(folder_ / "a-folder.ini", "Geral", "Bloquear", "d"), "d");
 }
 

@@ -23,6 +23,12 @@ void SimulatedLink::send(std::span<const std::uint8_t> bytes) {
     }
 }
 
+bool SimulatedLink::sendBeforeClosing(std::span<const std::uint8_t> bytes,
+                                      std::chrono::steady_clock::time_point) {
+    send(bytes);
+    return open_;
+}
+
 bool SimulatedLink::waitReadable(std::chrono::microseconds timeout) {
     if (!open_) {
         return false;

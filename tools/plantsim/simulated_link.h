@@ -24,6 +24,8 @@ public:
 
     void discardInput() override { input_.clear(); }
     void send(std::span<const std::uint8_t> bytes) override;
+    bool sendBeforeClosing(std::span<const std::uint8_t> bytes,
+                           std::chrono::steady_clock::time_point) override;
     bool waitReadable(std::chrono::microseconds timeout) override;
     std::vector<std::uint8_t> readAvailable() override;
     std::optional<std::string> takeFault() override { return std::nullopt; }

@@ -4,6 +4,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <fstream>
+#include <iterator>
 #include <poll.h>
 #include <spawn.h>
 #include <sstream>
@@ -103,20 +104,31 @@ int PlantsimProcess::waitForExit() {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-double PlantsimProcess::cpuSeconds() const {
+std::vector<std::string> PlantsimProcess::statFields() const {
     std::ifstream file("/proc/" + std::to_string(pid_) + "/stat");
     const std::string stat((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    // Fields after the command name, which is in parentheses and may hold blanks: state is field 3,
-    // user time field 14 and system time field 15, in clock ticks.
-    std::istringstream fields(stat.substr(stat.rfind(')') + 2));
-    std::string skipped;
-    for (int field = 3; field < 14; ++field) {
-        fields >> skipped;
+    const auto close = stat.rfind(')');
+    if (close == std::string::npos) {
+        return {};
     }
-    double userTicks = 0;
-    double systemTicks = 0;
-    fields >> userTicks >> systemTicks;
-    return (userTicks + systemTicks) / static_cast<double>(::sysconf(_SC_CLK_TCK));
+    // The fields after the command name, which is in parentheses and may hold blanks: the state first
+    // (field 3 of the whole line).
+    std::istringstream fields(stat.substr(close + 2));
+    return {std::istream_iterator<std::string>(fields), std::istream_iterator<std::string>()};
+}
+
+double PlantsimProcess::cpuSeconds() const {
+    // User time is field 14 and system time field 15, in clock ticks.
+    const std::vector<std::string> fields = statFields();
+    if (fields.size() < 13) {
+        return 0;
+    }
+    return (std::stod(fields[11]) + std::stod(fields[12])) / static_cast<double>(::sysconf(_SC_CLK_TCK));
+}
+
+bool PlantsimProcess::asleep() const {
+    const std::vector<std::string> fields = statFields();
+    return !fields.empty() && fields[0] == "S";
 }
 
 } // namespace usina::plantsim

@@ -26,10 +26,13 @@ public:
     bool running() const { return pid_ > 0; }
     // Processor time it has used so far (user and system).
     double cpuSeconds() const;
+    // Whether it sleeps in a wait at this moment (rather than running or ready to run).
+    bool asleep() const;
     const std::string& slavePath() const { return slavePath_; }
 
 private:
     int waitForExit();
+    std::vector<std::string> statFields() const;
 
     pid_t pid_ = -1;
     int output_ = -1;
