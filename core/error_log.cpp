@@ -1,7 +1,7 @@
 // The run-time error log, and what happens to an error that no handler trapped.
 
+#include "core/main_window_port.h"
 #include "core/station.h"
-#include "plant/form_ranvikv5.h"
 #include "platform/value/run_time_error.h"
 
 namespace usina {
@@ -45,7 +45,7 @@ void Module1::ReportUnhandledError(const std::exception_ptr& error, const forms:
             // The log itself is out of reach (a database not open yet): the message line still tells.
         }
     }
-    if (st.ws().peek<FormRanvikv5>() == nullptr) {
+    if (st.loadedMainWindow() == nullptr) {
         return; // no message line yet, and touching it would load the main window
     }
     try {

@@ -1,7 +1,7 @@
 #pragma once
 // The shared module of the station: every module variable under its own name, and the shared
 // procedures (start-up, settings, databases, translation, message line, key filters, error log,
-// controller link, mix and constants loading). The procedures are defined in the files of their theme.
+// mix and constants loading). The procedures are defined in the files of their theme.
 
 #include "platform/store/query_recordset.h"
 #include "platform/store/table_recordset.h"
@@ -101,12 +101,6 @@ struct Module1 {
     // What no handler trapped: logged once per fault and shown on the message line.
     void ReportUnhandledError(const std::exception_ptr& error, const forms::HandlerSite& site);
 
-    // ---- controller link -------------------------------------------------------------------------------
-    void OpenSerialPort();
-    void CloseSerialPort();
-    std::int16_t ReadControllerByte(const int& address);
-    void WriteControllerByte(const int& address, const int& value);
-
     // ---- mix and constants ------------------------------------------------------------------------------
     double MixRate = 0;
     BoundedArray<double, 1, 5> SiloPercent{};
@@ -190,8 +184,6 @@ struct Module1 {
 
     // ---- main window
     // -----------------------------------------------------------------------------------------
-    bool HasFiveTemperatures = false;
-    std::int16_t ControllerModelCode = 0;
     std::string CurrentMix;
     std::string SavedMixText;
 

@@ -1,8 +1,8 @@
 // The start of the program, the settings it reads from its initialisation file, and the screen check.
 
 #include "core/form_splash.h"
+#include "core/main_window_port.h"
 #include "core/station.h"
-#include "plant/form_ranvikv5.h"
 #include "platform/forms/backend.h"
 #include "platform/inifile/profile_strings.h"
 #include "platform/value/conversions.h"
@@ -38,7 +38,7 @@ void Module1::Main() {
     // 7.
     SerialDisabled = 0;
     // 8.
-    st.form<FormRanvikv5>().Show();
+    st.mainWindow().Show();
     // 9.
     st.form<FormSplash>().Unload();
 }

@@ -163,12 +163,12 @@ void FormRanvikv5::Form_Load() {
         // 15. The reads wait without yielding, so the polling timer cannot tick before the load ends.
         TimerX.setEnabled(true);
         TimerX.setInterval(100);
-        m.OpenSerialPort();
+        link.OpenSerialPort();
         for (int read = 0; read < 3; ++read) {
-            m.ControllerModelCode = m.ReadControllerByte(0);
+            link.ControllerModelCode = link.ReadControllerByte(0);
         }
         // 16.
-        if (m.ControllerModelCode != 32) {
+        if (link.ControllerModelCode != 32) {
             GaugeTmp4.setProperty(forms::gauge_dispid::activeLook, Value(0));
             GaugeTmp5.setProperty(forms::gauge_dispid::activeLook, Value(0));
             for (forms::NeedleGauge* gauge : {&GaugeTmp4, &GaugeTmp5}) {
@@ -182,10 +182,10 @@ void FormRanvikv5::Form_Load() {
                                    Value(static_cast<double>(forms::colors::darkGrey)));
             }
         } else {
-            m.HasFiveTemperatures = true;
+            link.HasFiveTemperatures = true;
         }
         // 17.
-        if (const char* word = modelWord(m.ControllerModelCode)) {
+        if (const char* word = modelWord(link.ControllerModelCode)) {
             const ProgramVersion& v = st.version();
             setCaption(std::string(word) + std::to_string(v.major) + "." + std::to_string(v.minor) + "." +
                        std::to_string(v.revision) + "-" + caption());
@@ -212,11 +212,11 @@ void FormRanvikv5::Form_Unload(int& Cancel) {
     m.RunTrapped(name(), "Form_unload", [this] {
         // 2.
         for (int address = 1; address <= 8; ++address) {
-            m.WriteControllerByte(address, 0);
+            link.WriteControllerByte(address, 0);
         }
         // 3.
         TimerX.setEnabled(false);
-        m.CloseSerialPort();
+        link.CloseSerialPort();
     });
     // 4.
     m.CloseDatabases();

@@ -2,7 +2,9 @@
 // The operator's main window: the plant's display, the holder of the process (its timers are the
 // process loop, its serial control the controller link) and the window whose unload ends the program.
 
+#include "core/main_window_port.h"
 #include "core/station_form.h"
+#include "plant/controller/link.h"
 #include "platform/forms/command_button.h"
 #include "platform/forms/control_array.h"
 #include "platform/forms/decoration.h"
@@ -28,6 +30,9 @@ public:
 
     // The five temperature gauges by channel number 1 to 5.
     forms::NeedleGauge& GaugeTmp(int channel);
+
+    // What the shared services, the set-up screens and the logins reach of this window.
+    MainWindowPort& port() { return port_; }
 
     // ---- silos, across the top ----
     forms::Frame FrmSilo1{*this, "FrmSilo1"};
@@ -135,6 +140,23 @@ public:
     forms::MenuItem mnuout{*this, "mnuout", "&Sair"};
 
 private:
+    class Port final : public MainWindowPort {
+    public:
+        explicit Port(FormRanvikv5& window) : w(window) {}
+        forms::Label& LblOcorrenc() override { return w.LblOcorrenc; }
+        forms::ComboBox& DBCombomist() override { return w.DBCombomist; }
+        forms::CommandButton& CmdLiga() override { return w.CmdLiga; }
+        forms::NeedleGauge& Gauge(int silo) override { return w.Gauge[silo]; }
+        forms::NeedleGauge& GaugeTmp(int channel) override { return w.GaugeTmp(channel); }
+        forms::ScrollBar& HScroll() override { return w.HScroll; }
+        forms::Label& Lblmax() override { return w.Lblmax; }
+        void Show() override { w.Show(); }
+        void Unload() override { w.Unload(); }
+
+    private:
+        FormRanvikv5& w;
+    };
+
     void layOutSilos();
     void layOutAdditives();
     void layOutTemperatures();
@@ -143,6 +165,9 @@ private:
     void setUpMenus();
     void wireHandlers();
     void greyTemperatureGauge(forms::NeedleGauge& gauge);
+
+    Link& link = st.group<Link>();
+    Port port_{*this};
 };
 
 } // namespace usina

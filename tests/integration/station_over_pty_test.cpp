@@ -1,7 +1,9 @@
 // The station on the real serial path: its serial port on a pseudo-terminal, plantsim on the other end
 // logging every frame.
 
+#include "app/station_windows.h"
 #include "core/station.h"
+#include "plant/controller/link.h"
 #include "plant/form_ranvikv5.h"
 #include "platform/forms/virtual_desktop.h"
 #include "platform/serial/serial_port.h"
@@ -46,6 +48,7 @@ protected:
         plantsim = std::make_unique<plantsim::PlantsimProcess>(PLANTSIM_EXECUTABLE, link.string(), arguments);
         port = std::make_unique<serial::SerialPort>(link.string());
         station = std::make_unique<Station>(StationServices{clock, desktop, *port, folder.path()});
+        registerStationWindows(*station);
         station->run();
     }
 
@@ -66,7 +69,7 @@ TEST_F(StationOverPty, TitleComesFromTheControllerAndClosingZeroesRegistersOneTo
     start({"--model", "32"});
     FormRanvikv5& main = station->form<FormRanvikv5>();
     EXPECT_EQ(main.caption(), "Pellumv5.1.0-Usina de Asfalto");
-    EXPECT_TRUE(station->m.HasFiveTemperatures);
+    EXPECT_TRUE(station->group<Link>().HasFiveTemperatures);
     EXPECT_FALSE(main.GaugeTmp5.state().isGreyed());
 
     station->ws().closeByPerson(main);
@@ -100,6 +103,7 @@ TEST_F(StationOverPty, SilentControllerLeavesTheDesignTitleAndGreyedGaugesWithou
 TEST_F(StationOverPty, MissingDeviceStartsTheStationAndLogsTheFaultOnce) {
     port = std::make_unique<serial::SerialPort>((folder.path() / "no-such-tty").string());
     station = std::make_unique<Station>(StationServices{clock, desktop, *port, folder.path()});
+    registerStationWindows(*station);
     station->run();
     ASSERT_FALSE(station->ws().ended());
     EXPECT_EQ(station->form<FormRanvikv5>().caption(), "Usina de Asfalto");

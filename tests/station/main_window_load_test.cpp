@@ -106,8 +106,8 @@ TEST_P(ModelCodes, TitleAndTemperatureGaugesFollowTheModelCode) {
     const std::string designTitle = "Usina de Asfalto";
     EXPECT_EQ(main().caption(),
               c.titlePrefix ? std::string(c.titlePrefix) + "5.1.0-" + designTitle : designTitle);
-    EXPECT_EQ(m().ControllerModelCode, c.code);
-    EXPECT_EQ(m().HasFiveTemperatures, c.fiveTemperatures);
+    EXPECT_EQ(controller().ControllerModelCode, c.code);
+    EXPECT_EQ(controller().HasFiveTemperatures, c.fiveTemperatures);
     EXPECT_EQ(main().GaugeTmp4.state().isGreyed(), !c.fiveTemperatures);
     EXPECT_EQ(main().GaugeTmp5.state().isGreyed(), !c.fiveTemperatures);
     EXPECT_FALSE(main().GaugeTmp3.state().isGreyed());
@@ -127,7 +127,7 @@ TEST_F(StationTest, SilentControllerGivesThreeTimeOutsTheDesignTitleAndGreyedGau
     const double before = clock.monotonicSeconds();
     start(plantsim::AnswerFaults{true, false, 0});
     EXPECT_EQ(main().caption(), "Usina de Asfalto");
-    EXPECT_EQ(m().ControllerModelCode, 0);
+    EXPECT_EQ(controller().ControllerModelCode, 0);
     EXPECT_TRUE(main().GaugeTmp4.state().isGreyed());
     EXPECT_EQ(main().LblOcorrenc.caption(), "Falha de Comunicação");
     // Three reads of just over 0.2 s each.

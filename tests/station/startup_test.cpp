@@ -35,6 +35,7 @@ TEST_F(StationTest, SecondStationOnTheSameFolderEndsAtOnceAndSilently) {
     start();
     StationServices services{clock, desktop, *link, folder.path()};
     Station second(services);
+    registerStationWindows(second);
     second.run();
     EXPECT_TRUE(second.ws().ended());
     EXPECT_EQ(second.ws().peek<FormRanvikv5>(), nullptr);

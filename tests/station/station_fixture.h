@@ -2,7 +2,9 @@
 // A station on a temporary program folder holding fresh copies of the delivered databases, on virtual
 // time, with the plant controller simulated in process.
 
+#include "app/station_windows.h"
 #include "core/station.h"
+#include "plant/controller/link.h"
 #include "plant/form_ranvikv5.h"
 #include "platform/forms/virtual_desktop.h"
 #include "tests/support/sqlite_file.h"
@@ -41,6 +43,7 @@ protected:
             clock.advance(static_cast<double>(d.count()) / 1e6);
         };
         station = std::make_unique<Station>(StationServices{clock, desktop, *link, folder.path()});
+        registerStationWindows(*station);
         return *station;
     }
 
@@ -50,6 +53,7 @@ protected:
     }
 
     Module1& m() { return station->m; }
+    Link& controller() { return station->group<Link>(); }
     FormRanvikv5& main() { return station->form<FormRanvikv5>(); }
 
     // Changes a delivered file before the start (or reads it afterwards).

@@ -1,0 +1,72 @@
+// The only code that talks to the plant controller: open, close, read a register, write one.
+
+#include "core/station.h"
+#include "plant/controller/link.h"
+#include "platform/value/run_time_error.h"
+
+namespace usina {
+
+namespace {
+
+std::uint8_t registerByte(int v) {
+    if (v < 0 || v > 255) {
+        throw RunTimeError(error_number::invalidProcedureCall,
+                           "Controller value out of range: " + std::to_string(v));
+    }
+    return static_cast<std::uint8_t>(v);
+}
+
+} // namespace
+
+Link::Link(Station& station)
+    : st(station),
+      controller_(station.port(), [&clock = station.clock()] { return clock.monotonicSeconds(); }) {}
+
+// A port fault (no device, adapter pulled out) is logged once when it happens, not on every tick.
+void Link::logFault() {
+    if (auto fault = controller_.takeFault()) {
+        try {
+            st.m.LogError(error_number::deviceUnavailable, *fault, "FormRanvikv5", "MSComm1");
+        } catch (...) {
+            // Logging must never stop the polling.
+        }
+    }
+}
+
+void Link::OpenSerialPort() {
+    st.m.RunTrapped("FormRanvikv5", "ABRE", [this] {
+        if (st.m.SerialDisabled == 0) {
+            controller_.open();
+            logFault();
+        }
+    });
+}
+
+void Link::CloseSerialPort() {
+    st.m.RunTrapped("FormRanvikv5", "Fecha", [this] {
+        if (st.m.SerialDisabled == 0) {
+            controller_.close();
+        }
+    });
+}
+
+std::int16_t Link::ReadControllerByte(const int& address) {
+    const std::optional<std::uint8_t> answer = controller_.readRegister(registerByte(address));
+    logFault();
+    if (!answer) {
+        st.m.ShowOccurrence(st.m.TranslateText("Falha de Comunicação"));
+        return 0;
+    }
+    return *answer;
+}
+
+void Link::WriteControllerByte(const int& address, const int& value) {
+    st.m.RunTrapped("FormRanvikv5", "tx", [&] {
+        if (st.m.SerialDisabled == 0) {
+            controller_.writeRegister(registerByte(address), registerByte(value));
+            logFault();
+        }
+    });
+}
+
+} // namespace usina
