@@ -1,24 +1,26 @@
 // The run-time error log, and what happens to an error that no handler trapped.
 
+#include "core/databases.h"
 #include "core/main_window_port.h"
+#include "core/shared_services.h"
 #include "core/station.h"
 #include "platform/value/run_time_error.h"
 
 namespace usina {
 
-void Module1::LogError(const int& number, const std::string& description, const std::string& form,
-                       const std::string& element) {
-    ErrorLogRecordset.addNew();
-    ErrorLogRecordset("Data") = Value(st.clock().today());
-    ErrorLogRecordset("Hora") = Value(st.clock().timeOfDay());
-    ErrorLogRecordset("Num do erro") = Value(number);
-    ErrorLogRecordset("Erro") = Value(description.empty() ? std::string(" ") : description);
-    ErrorLogRecordset("Forma") = Value(form);
-    ErrorLogRecordset("Elemento") = Value(element);
-    ErrorLogRecordset.update();
+void SharedServices::LogError(const int& number, const std::string& description, const std::string& form,
+                              const std::string& element) {
+    db.ErrorLogRecordset.addNew();
+    db.ErrorLogRecordset("Data") = Value(st.clock().today());
+    db.ErrorLogRecordset("Hora") = Value(st.clock().timeOfDay());
+    db.ErrorLogRecordset("Num do erro") = Value(number);
+    db.ErrorLogRecordset("Erro") = Value(description.empty() ? std::string(" ") : description);
+    db.ErrorLogRecordset("Forma") = Value(form);
+    db.ErrorLogRecordset("Elemento") = Value(element);
+    db.ErrorLogRecordset.update();
 }
 
-void Module1::ReportUnhandledError(const std::exception_ptr& error, const forms::HandlerSite& site) {
+void SharedServices::ReportUnhandledError(const std::exception_ptr& error, const forms::HandlerSite& site) {
     int number = 51; // internal error
     std::string description;
     try {

@@ -1,7 +1,10 @@
 // The start of the program, the settings it reads from its initialisation file, and the screen check.
 
+#include "core/databases.h"
 #include "core/form_splash.h"
 #include "core/main_window_port.h"
+#include "core/shared_services.h"
+#include "core/startup_and_settings.h"
 #include "core/station.h"
 #include "platform/forms/backend.h"
 #include "platform/inifile/profile_strings.h"
@@ -12,7 +15,7 @@
 
 namespace usina {
 
-void Module1::Main() {
+void StartupAndSettings::Main() {
     auto& ws = st.ws();
     // 1. A second copy ends at once, without a message.
     if (!st.claimSingleInstance()) {
@@ -26,13 +29,14 @@ void Module1::Main() {
     st.form<FormSplash>().Show();
     ws.doEvents();
     // 5.
-    ErrorTrapEnabled = 0;
+    st.group<SharedServices>().ErrorTrapEnabled = 0;
     // 6. A missing file or table stops the start with a message that names it.
+    Databases& db = st.group<Databases>();
     try {
-        OpenDatabases();
+        db.OpenDatabases();
     } catch (const RunTimeError& e) {
         ws.msgBox(e.what(), forms::msgbox::critical, Station::appTitle);
-        CloseDatabases();
+        db.CloseDatabases();
         ws.endProgram();
     }
     // 7.
@@ -43,7 +47,7 @@ void Module1::Main() {
     st.form<FormSplash>().Unload();
 }
 
-std::int16_t Module1::CheckScreenResolution() {
+std::int16_t StartupAndSettings::CheckScreenResolution() {
     auto& ws = st.ws();
     const std::int16_t pixels =
         toInt16(static_cast<double>(ws.screenWidthTwips()) / forms::WindowSystem::twipsPerPixelX);
@@ -55,7 +59,7 @@ std::int16_t Module1::CheckScreenResolution() {
     return pixels;
 }
 
-std::string Module1::SettingsFileName() const {
+std::string StartupAndSettings::SettingsFileName() const {
     return (st.programFolder() / "Parametros.ini").string();
 }
 
@@ -73,7 +77,7 @@ std::int16_t limitedAverageCount(double value) {
 
 } // namespace
 
-void Module1::LoadSettings() {
+void StartupAndSettings::LoadSettings() {
     const std::string file = SettingsFileName();
     // Reads one key; a missing, empty or non-numeric value becomes 1 and "1" is written back.
     auto read = [&](const char* section, const char* key) -> std::optional<double> {
@@ -103,14 +107,14 @@ void Module1::LoadSettings() {
     }
 }
 
-std::string Module1::ReadIniValue(const std::string& fileName, const std::string& section,
-                                  const std::string& key, const std::string& defaultValue) {
+std::string StartupAndSettings::ReadIniValue(const std::string& fileName, const std::string& section,
+                                             const std::string& key, const std::string& defaultValue) {
     // The buffer holds 255 characters and its terminator; longer values come back cut.
     return trimBlanks(inifile::readProfileString(fileName, section, key, defaultValue, 256));
 }
 
-void Module1::WriteIniValue(const std::string& fileName, const std::string& section, const std::string& key,
-                            const std::string& value) {
+void StartupAndSettings::WriteIniValue(const std::string& fileName, const std::string& section,
+                                       const std::string& key, const std::string& value) {
     inifile::writeProfileString(fileName, section, key, value);
 }
 

@@ -1,22 +1,23 @@
 #include "core/station.h"
 
 #include "core/main_window_port.h"
+#include "core/shared_services.h"
+#include "core/startup_and_settings.h"
 
 #include <stdexcept>
 
 namespace usina {
 
 Station::Station(StationServices services)
-    : m(*this), clock_(services.clock), port_(services.port),
-      programFolder_(std::move(services.programFolder)), version_(services.version), ws_(services.backend) {
+    : clock_(services.clock), port_(services.port), programFolder_(std::move(services.programFolder)),
+      version_(services.version), ws_(services.backend) {
     ws_.setUnhandledErrorHandler([this](const std::exception_ptr& error, const forms::HandlerSite& site) {
-        m.ReportUnhandledError(error, site);
+        group<SharedServices>().ReportUnhandledError(error, site);
     });
 }
 
 Station::~Station() {
     ws_.setObserver(nullptr);
-    m.CloseDatabases();
 }
 
 bool Station::claimSingleInstance() {
@@ -24,7 +25,7 @@ bool Station::claimSingleInstance() {
 }
 
 void Station::run() {
-    ws_.raise("Module1", "Main", [this] { m.Main(); });
+    ws_.raise("Module1", "Main", [this] { group<StartupAndSettings>().Main(); });
 }
 
 MainWindowPort& Station::mainWindow() {

@@ -4,7 +4,6 @@
 // builds a fresh Station on a temporary program folder.
 
 #include "core/instance_lock.h"
-#include "core/module1.h"
 #include "core/state_groups.h"
 #include "platform/forms/clock.h"
 #include "platform/forms/window_system.h"
@@ -85,8 +84,6 @@ public:
             return groups_.get<G>();
         }
     }
-
-    Module1 m;
 
 private:
     forms::Clock& clock_;

@@ -1,7 +1,10 @@
 // Copies the plant constants and the gauge bands into the module variables and the gauges.
 
+#include "core/databases.h"
+#include "core/shared_services.h"
 #include "core/station.h"
 #include "plant/form_ranvikv5.h"
+#include "plant/mix_and_calibration.h"
 #include "plant/stored_values.h"
 #include "platform/value/conversions.h"
 #include "setup/form_altera_rec.h"
@@ -57,11 +60,11 @@ struct BeltGaugeBands {
 
 } // namespace
 
-void Module1::LoadConstants() {
+void MixAndCalibration::LoadConstants() {
     // 1.
-    ConstantsRecordset.moveFirst();
+    db.ConstantsRecordset.moveFirst();
     // Everything is read and checked before anything changes: a bad field leaves the constants in force.
-    StoredRow c(ConstantsRecordset);
+    StoredRow c(db.ConstantsRecordset);
     BoundedArray<double, 1, 5> kpes{}, kvel{}, offset{}, gain{}, maxT{}, minT{};
     BoundedArray<double, 1, 5> tare{};
     BoundedArray<std::string, 1, 5> names{};
@@ -81,8 +84,8 @@ void Module1::LoadConstants() {
     const int fibreOutput = outputFlag(c.raw("saidafb"));
     const int maltenoOutput = outputFlag(c.raw("saidamal"));
 
-    GaugesRecordset.moveFirst();
-    StoredRow g(GaugesRecordset);
+    db.GaugesRecordset.moveFirst();
+    StoredRow g(db.GaugesRecordset);
     BoundedArray<BeltGaugeBands, 1, 5> belts{};
     for (int i = 1; i <= 5; ++i) {
         belts[i] = BeltGaugeBands{g.number(numbered("escala ", i)),   g.number(numbered("inicio verd ", i)),
@@ -101,7 +104,7 @@ void Module1::LoadConstants() {
         }
     }
     if (!bad.empty()) {
-        ShowOccurrence(TranslateText("Valor inválido nas constantes:") + " " + bad);
+        services.ShowOccurrence(services.TranslateText("Valor inválido nas constantes:") + " " + bad);
         return;
     }
 
@@ -126,11 +129,11 @@ void Module1::LoadConstants() {
         TempMax[i] = maxT[i];
     }
     // 6.
-    RecordPeriod = toInt16(tgrav * 60);
+    services.RecordPeriod = toInt16(tgrav * 60);
     // 7. Four separate tests; a pair that matches none leaves captions and addresses as they were.
     for (const PumpOutputs& row : pumpOutputTable) {
         if (fibreOutput == row.fibre && maltenoOutput == row.malteno) {
-            const std::string caption = TranslateText(row.captionWord);
+            const std::string caption = services.TranslateText(row.captionWord);
             main.Frame5[2].setCaption(caption);
             st.form<FormAltera_rec>().Label3[5].setCaption(caption);
             MaltenoOutputAddress = row.maltenoAddress;

@@ -2,9 +2,13 @@
 // The operator's main window: the plant's display, the holder of the process (its timers are the
 // process loop, its serial control the controller link) and the window whose unload ends the program.
 
+#include "core/access_state.h"
 #include "core/main_window_port.h"
 #include "core/station_form.h"
 #include "plant/controller/link.h"
+#include "plant/main_window_state.h"
+#include "plant/mix_and_calibration.h"
+#include "plant/process_and_totals.h"
 #include "platform/forms/command_button.h"
 #include "platform/forms/control_array.h"
 #include "platform/forms/decoration.h"
@@ -166,7 +170,12 @@ private:
     void wireHandlers();
     void greyTemperatureGauge(forms::NeedleGauge& gauge);
 
+    // The groups of the module's state this window uses.
+    AccessState& access = st.group<AccessState>();
     Link& link = st.group<Link>();
+    MixAndCalibration& mix = st.group<MixAndCalibration>();
+    ProcessAndTotals& process = st.group<ProcessAndTotals>();
+    MainWindowState& state = st.group<MainWindowState>();
     Port port_{*this};
 };
 

@@ -1,7 +1,10 @@
 // Copies the chosen mix into the module variables the process reads and into the windows that show it.
 
+#include "core/databases.h"
+#include "core/shared_services.h"
 #include "core/station.h"
 #include "plant/form_ranvikv5.h"
+#include "plant/mix_and_calibration.h"
 #include "plant/stored_values.h"
 #include "platform/value/conversions.h"
 #include "setup/form_altera_rec.h"
@@ -22,15 +25,18 @@ double limitedDelay(double seconds) {
 
 } // namespace
 
-void Module1::LoadMix(const std::string& MixName) {
+MixAndCalibration::MixAndCalibration(Station& station)
+    : st(station), services(station.group<SharedServices>()), db(station.group<Databases>()) {}
+
+void MixAndCalibration::LoadMix(const std::string& MixName) {
     // 1.
-    MixRecordset.seek(Value(MixName));
-    if (MixRecordset.eof()) {
-        ShowOccurrence(TranslateText("Traço não encontrado:") + " " + MixName);
+    db.MixRecordset.seek(Value(MixName));
+    if (db.MixRecordset.eof()) {
+        services.ShowOccurrence(services.TranslateText("Traço não encontrado:") + " " + MixName);
         return;
     }
     // Everything is read and checked before anything changes, so a bad row leaves the mix in force.
-    StoredRow row(MixRecordset);
+    StoredRow row(db.MixRecordset);
     const std::string name = row.text("mistura");
     const double rate = row.number("producao_o");
     BoundedArray<double, 1, 5> shares{};
@@ -44,8 +50,8 @@ void Module1::LoadMix(const std::string& MixName) {
     const double malteno = row.number("malteno"), maltenoDelay = row.number("tempo_malt");
     const double fibre = row.number("fibra"), fibreDelay = row.number("tempo_fibra");
     if (!row.ok()) {
-        ShowOccurrence(TranslateText("Valor inválido no traço:") + " " + MixName + " (" + row.failedField() +
-                       ")");
+        services.ShowOccurrence(services.TranslateText("Valor inválido no traço:") + " " + MixName + " (" +
+                                row.failedField() + ")");
         return;
     }
 

@@ -1,5 +1,7 @@
 // The only code that talks to the plant controller: open, close, read a register, write one.
 
+#include "core/shared_services.h"
+#include "core/startup_and_settings.h"
 #include "core/station.h"
 #include "plant/controller/link.h"
 #include "platform/value/run_time_error.h"
@@ -19,14 +21,14 @@ std::uint8_t registerByte(int v) {
 } // namespace
 
 Link::Link(Station& station)
-    : st(station),
+    : services(station.group<SharedServices>()), settings(station.group<StartupAndSettings>()),
       controller_(station.port(), [&clock = station.clock()] { return clock.monotonicSeconds(); }) {}
 
 // A port fault (no device, adapter pulled out) is logged once when it happens, not on every tick.
 void Link::logFault() {
     if (auto fault = controller_.takeFault()) {
         try {
-            st.m.LogError(error_number::deviceUnavailable, *fault, "FormRanvikv5", "MSComm1");
+            services.LogError(error_number::deviceUnavailable, *fault, "FormRanvikv5", "MSComm1");
         } catch (...) {
             // Logging must never stop the polling.
         }
@@ -34,8 +36,8 @@ void Link::logFault() {
 }
 
 void Link::OpenSerialPort() {
-    st.m.RunTrapped("FormRanvikv5", "ABRE", [this] {
-        if (st.m.SerialDisabled == 0) {
+    services.RunTrapped("FormRanvikv5", "ABRE", [this] {
+        if (settings.SerialDisabled == 0) {
             controller_.open();
             logFault();
         }
@@ -43,8 +45,8 @@ void Link::OpenSerialPort() {
 }
 
 void Link::CloseSerialPort() {
-    st.m.RunTrapped("FormRanvikv5", "Fecha", [this] {
-        if (st.m.SerialDisabled == 0) {
+    services.RunTrapped("FormRanvikv5", "Fecha", [this] {
+        if (settings.SerialDisabled == 0) {
             controller_.close();
         }
     });
@@ -54,15 +56,15 @@ std::int16_t Link::ReadControllerByte(const int& address) {
     const std::optional<std::uint8_t> answer = controller_.readRegister(registerByte(address));
     logFault();
     if (!answer) {
-        st.m.ShowOccurrence(st.m.TranslateText("Falha de Comunicação"));
+        services.ShowOccurrence(services.TranslateText("Falha de Comunicação"));
         return 0;
     }
     return *answer;
 }
 
 void Link::WriteControllerByte(const int& address, const int& value) {
-    st.m.RunTrapped("FormRanvikv5", "tx", [&] {
-        if (st.m.SerialDisabled == 0) {
+    services.RunTrapped("FormRanvikv5", "tx", [&] {
+        if (settings.SerialDisabled == 0) {
             controller_.writeRegister(registerByte(address), registerByte(value));
             logFault();
         }

@@ -8,6 +8,8 @@
 
 namespace usina {
 
+class SharedServices;
+class StartupAndSettings;
 class Station;
 
 class Link {
@@ -29,7 +31,8 @@ public:
 private:
     void logFault();
 
-    Station& st;
+    SharedServices& services;
+    StartupAndSettings& settings;
     ControllerLink controller_;
 };
 

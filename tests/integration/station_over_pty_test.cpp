@@ -2,6 +2,7 @@
 // logging every frame.
 
 #include "app/station_windows.h"
+#include "core/databases.h"
 #include "core/station.h"
 #include "plant/controller/link.h"
 #include "plant/form_ranvikv5.h"
@@ -108,10 +109,10 @@ TEST_F(StationOverPty, MissingDeviceStartsTheStationAndLogsTheFaultOnce) {
     ASSERT_FALSE(station->ws().ended());
     EXPECT_EQ(station->form<FormRanvikv5>().caption(), "Usina de Asfalto");
     int logged = 0;
-    station->m.ErrorLogRecordset.moveFirst();
-    while (!station->m.ErrorLogRecordset.eof()) {
+    station->group<Databases>().ErrorLogRecordset.moveFirst();
+    while (!station->group<Databases>().ErrorLogRecordset.eof()) {
         ++logged;
-        station->m.ErrorLogRecordset.moveNext();
+        station->group<Databases>().ErrorLogRecordset.moveNext();
     }
     EXPECT_EQ(logged, 1);
 }

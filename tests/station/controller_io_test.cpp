@@ -21,9 +21,9 @@ TEST_F(StationTest, TimedOutReadGivesZeroAndTheMessageOnceUntilTheLineIsCleared)
     EXPECT_GT(clock.monotonicSeconds() - t0, 0.2);
     EXPECT_LT(clock.monotonicSeconds() - t0, 0.21);
     EXPECT_EQ(main().LblOcorrenc.caption(), "Falha de Comunicação");
-    m().CurrentOccurrence = "";
+    services().CurrentOccurrence = "";
     EXPECT_EQ(controller().ReadControllerByte(11), 0);
-    EXPECT_EQ(m().CurrentOccurrence, ""); // the line was still occupied
+    EXPECT_EQ(services().CurrentOccurrence, ""); // the line was still occupied
 }
 
 TEST_F(StationTest, ReadBegunJustBeforeMidnightEndsAfterTwoTenthsOfASecond) {

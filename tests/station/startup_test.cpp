@@ -14,14 +14,14 @@ TEST_F(StationTest, StartShowsTheMainWindowAndUnloadsTheSplash) {
     EXPECT_TRUE(main().visible());
     EXPECT_EQ(station->ws().peek<FormSplash>(), nullptr);
     for (store::TableRecordset* rs :
-         {&m().RelCargaRecordset, &m().RelProducaoRecordset, &m().RelConMatRecordset, &m().RelPlacasRecordset,
-          &m().ErrorLogRecordset, &m().ProductionRecordset, &m().LanguageRecordset, &m().MixRecordset,
-          &m().BitsRecordset, &m().UsersRecordset, &m().TotalizerRecordset, &m().ConstantsRecordset,
-          &m().GaugesRecordset}) {
+         {&db().RelCargaRecordset, &db().RelProducaoRecordset, &db().RelConMatRecordset,
+          &db().RelPlacasRecordset, &db().ErrorLogRecordset, &db().ProductionRecordset,
+          &db().LanguageRecordset, &db().MixRecordset, &db().BitsRecordset, &db().UsersRecordset,
+          &db().TotalizerRecordset, &db().ConstantsRecordset, &db().GaugesRecordset}) {
         EXPECT_TRUE(rs->isOpen()) << rs->tableName();
     }
-    EXPECT_EQ(m().ErrorTrapEnabled, 0);
-    EXPECT_EQ(m().SerialDisabled, 0);
+    EXPECT_EQ(services().ErrorTrapEnabled, 0);
+    EXPECT_EQ(settings().SerialDisabled, 0);
     EXPECT_EQ(desktop.mousePointer(), forms::MousePointer::Default);
 }
 
@@ -52,7 +52,7 @@ TEST_F(StationTest, ScreenNarrowerThan800PixelsIsRefusedWithTheMessage) {
     EXPECT_EQ(desktop.messageBoxes()[0].title, "Ranvikv5011");
     EXPECT_EQ(desktop.messageBoxes()[0].style, forms::msgbox::critical);
     EXPECT_EQ(station->ws().peek<FormSplash>(), nullptr);
-    EXPECT_FALSE(m().LanguageRecordset.isOpen());
+    EXPECT_FALSE(db().LanguageRecordset.isOpen());
 }
 
 TEST_F(StationTest, ScreenOf800PixelsIsAccepted) {

@@ -3,9 +3,16 @@
 // time, with the plant controller simulated in process.
 
 #include "app/station_windows.h"
+#include "core/access_state.h"
+#include "core/databases.h"
+#include "core/shared_services.h"
+#include "core/startup_and_settings.h"
 #include "core/station.h"
 #include "plant/controller/link.h"
 #include "plant/form_ranvikv5.h"
+#include "plant/main_window_state.h"
+#include "plant/mix_and_calibration.h"
+#include "plant/process_and_totals.h"
 #include "platform/forms/virtual_desktop.h"
 #include "tests/support/sqlite_file.h"
 #include "tests/support/temporary_folder.h"
@@ -52,8 +59,15 @@ protected:
         return *station;
     }
 
-    Module1& m() { return station->m; }
+    // The groups of the module's state.
+    StartupAndSettings& settings() { return station->group<StartupAndSettings>(); }
+    Databases& db() { return station->group<Databases>(); }
+    SharedServices& services() { return station->group<SharedServices>(); }
+    AccessState& access() { return station->group<AccessState>(); }
     Link& controller() { return station->group<Link>(); }
+    MixAndCalibration& mix() { return station->group<MixAndCalibration>(); }
+    ProcessAndTotals& process() { return station->group<ProcessAndTotals>(); }
+    MainWindowState& mainState() { return station->group<MainWindowState>(); }
     FormRanvikv5& main() { return station->form<FormRanvikv5>(); }
 
     // Changes a delivered file before the start (or reads it afterwards).
