@@ -33,7 +33,7 @@ public:
     // The production record counter and its limit: a message brings the next record close.
     std::int16_t RecordTick = 0;
     std::int16_t RecordPeriod = 0;
-    // 1 arms the handlers' error traps; the start sets it to 0.
+    // Arms the handlers' error traps when 1; the start sets it to 0.
     std::int16_t ErrorTrapEnabled = 0;
 
     std::string TranslateText(const std::string& text);

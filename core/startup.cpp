@@ -16,35 +16,41 @@
 namespace usina {
 
 void StartupAndSettings::Main() {
-    auto& ws = st.ws();
-    // 1. A second copy ends at once, without a message.
-    if (!st.claimSingleInstance()) {
-        ws.endProgram();
-    }
-    // 2.
+    endIfAnotherCopyRuns();
     LoadSettings();
-    // 3.
     CheckScreenResolution();
-    // 4.
-    st.form<FormSplash>().Show();
-    ws.doEvents();
-    // 5.
+    showSplash();
     st.group<SharedServices>().ErrorTrapEnabled = 0;
-    // 6. A missing file or table stops the start with a message that names it.
+    openDatabasesOrEnd();
+    SerialDisabled = 0;
+    // The main window's load runs to its end here, under the splash.
+    st.mainWindow().Show();
+    st.form<FormSplash>().Unload();
+}
+
+// A second copy ends at once, without a message.
+void StartupAndSettings::endIfAnotherCopyRuns() {
+    if (!st.claimSingleInstance()) {
+        st.ws().endProgram();
+    }
+}
+
+// Shown, and painted at once: the databases and the controller take a moment.
+void StartupAndSettings::showSplash() {
+    st.form<FormSplash>().Show();
+    st.ws().doEvents();
+}
+
+// A missing file or table stops the start with a message that names it.
+void StartupAndSettings::openDatabasesOrEnd() {
     Databases& db = st.group<Databases>();
     try {
         db.OpenDatabases();
     } catch (const RunTimeError& e) {
-        ws.msgBox(e.what(), forms::msgbox::critical, Station::appTitle);
+        st.ws().msgBox(e.what(), forms::msgbox::critical, Station::appTitle);
         db.CloseDatabases();
-        ws.endProgram();
+        st.ws().endProgram();
     }
-    // 7.
-    SerialDisabled = 0;
-    // 8.
-    st.mainWindow().Show();
-    // 9.
-    st.form<FormSplash>().Unload();
 }
 
 std::int16_t StartupAndSettings::CheckScreenResolution() {

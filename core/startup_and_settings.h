@@ -34,6 +34,10 @@ public:
     std::string SettingsFileName() const;
 
 private:
+    void endIfAnotherCopyRuns();
+    void showSplash();
+    void openDatabasesOrEnd();
+
     Station& st;
 };
 

@@ -168,7 +168,26 @@ private:
     void layOutMessageLine();
     void setUpMenus();
     void wireHandlers();
+
+    // The steps of the load.
+    void readInterfaceLanguage();
+    void translateCaptions();
+    void resetLoginAndRecordCounter();
+    void loadTotals();
+    void showTotals();
+    void chooseFirstMix();
+    void clearSiloFlows();
+    void applyRateMaximum();
+    void applyFirstMixRate();
+    void copyGaugeBandsToConstantsScreen();
+    void startPollingAndReadModel();
+    void greyMissingTemperatureGauges();
     void greyTemperatureGauge(forms::NeedleGauge& gauge);
+    void buildTitle();
+
+    // The steps of the unload.
+    bool plantRunsOrIsStopping();
+    void zeroControllerOutputs();
 
     // The groups of the module's state this window uses.
     AccessState& access = st.group<AccessState>();

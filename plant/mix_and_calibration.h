@@ -10,6 +10,7 @@
 namespace usina {
 
 class Databases;
+class FormRanvikv5;
 class SharedServices;
 class Station;
 
@@ -44,6 +45,19 @@ public:
     void LoadMix(const std::string& MixName);
 
 private:
+    struct StoredConstants;
+    StoredConstants readStoredConstants();
+    void applyCalibration(const StoredConstants& c);
+    void applyPumpOutputs(const StoredConstants& c, FormRanvikv5& main);
+    void showGaugeBands(const StoredConstants& c, FormRanvikv5& main);
+
+    struct StoredMix;
+    StoredMix readStoredMix();
+    void showInMixEditor(const std::string& MixName, const StoredMix& stored);
+    void applyMix(const StoredMix& stored);
+    void showShares(FormRanvikv5& main);
+    void readMoistures(FormRanvikv5& main);
+
     Station& st;
     SharedServices& services;
     Databases& db;
