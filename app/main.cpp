@@ -2,6 +2,7 @@
 // plant controller, the system clock keeps time.
 
 #include "app/command_line.h"
+#include "app/plant_pictures.h"
 #include "app/station_windows.h"
 #include "app/termination_signals.h"
 #include "core/station.h"
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
     usina::serial::SerialPort port(line->serialDevice);
     usina::Station station(usina::StationServices{clock, backend, port, line->programFolder});
     usina::registerStationWindows(station);
+    usina::registerPlantPictures();
     usina::qt::QtRenderer renderer(station.ws());
 
     station.run();

@@ -19,7 +19,7 @@ usina_layer_probe(usina_value SEES platform/value/value.h BLIND_TO platform/form
 usina_layer_probe(usina_forms SEES platform/forms/form.h platform/value/value.h
                   BLIND_TO core/station.h plant/form_ranvikv5.h)
 usina_layer_probe(usina_qt SEES platform/qt/qt_renderer.h platform/forms/form.h
-                  BLIND_TO core/station.h plant/form_ranvikv5.h app/station_windows.h)
+                  BLIND_TO core/station.h plant/form_ranvikv5.h app/plant_pictures.h)
 usina_layer_probe(usina_plantsim SEES tools/plantsim/plant_model.h plant/link/controller_protocol.h
                   BLIND_TO core/station.h plant/form_ranvikv5.h)
 usina_layer_probe(usina_core SEES core/station.h platform/store/table_recordset.h
