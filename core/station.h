@@ -4,6 +4,7 @@
 // builds a fresh Station on a temporary program folder.
 
 #include "core/instance_lock.h"
+#include "core/program_version.h"
 #include "core/state_groups.h"
 #include "platform/forms/clock.h"
 #include "platform/forms/window_system.h"
@@ -19,18 +20,12 @@ namespace usina {
 
 class MainWindowPort;
 
-struct ProgramVersion {
-    int major = 5;
-    int minor = 1;
-    int revision = 0;
-};
-
 struct StationServices {
     forms::Clock& clock;
     forms::Backend& backend;
     serial::ByteLink& port;
     std::filesystem::path programFolder;
-    ProgramVersion version{};
+    ProgramVersion version = programVersion;
 };
 
 class Station {

@@ -48,7 +48,7 @@ protected:
         arguments.insert(arguments.end(), {"--log", log.string()});
         plantsim = std::make_unique<plantsim::PlantsimProcess>(PLANTSIM_EXECUTABLE, link.string(), arguments);
         port = std::make_unique<serial::SerialPort>(link.string());
-        station = std::make_unique<Station>(StationServices{clock, desktop, *port, folder.path()});
+        station = std::make_unique<Station>(StationServices{clock, desktop, *port, folder.path(), {5, 1, 0}});
         registerStationWindows(*station);
         station->run();
     }

@@ -26,9 +26,10 @@ TEST_F(StationTest, StartShowsTheMainWindowAndUnloadsTheSplash) {
 }
 
 TEST_F(StationTest, SplashShowsTheVersionWhateverItsDesignText) {
+    version = ProgramVersion{12, 0, 7};
     start();
     FormSplash& splash = station->form<FormSplash>();
-    EXPECT_EQ(splash.lblVersion.caption(), "Versão 5.1.0");
+    EXPECT_EQ(splash.lblVersion.caption(), "Versão 12.0.7");
 }
 
 TEST_F(StationTest, SecondStationOnTheSameFolderEndsAtOnceAndSilently) {

@@ -40,6 +40,8 @@ protected:
 
     // The plant behind the link; configure before start().
     plantsim::PlantModelConfig plantConfig;
+    // The program's version as the tests expect to see it, whatever the build's is.
+    ProgramVersion version{5, 1, 0};
 
     // The station, built but not started (a renderer may want to observe it from the first form on).
     Station& create(plantsim::AnswerFaults faults = {}) {
@@ -49,7 +51,7 @@ protected:
         link->onIdleWait = [this](std::chrono::microseconds d) {
             clock.advance(static_cast<double>(d.count()) / 1e6);
         };
-        station = std::make_unique<Station>(StationServices{clock, desktop, *link, folder.path()});
+        station = std::make_unique<Station>(StationServices{clock, desktop, *link, folder.path(), version});
         registerStationWindows(*station);
         return *station;
     }
