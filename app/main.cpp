@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
     std::string error;
     const auto line = usina::parseCommandLine(argc, argv, error);
     if (!line) {
-        std::fprintf(stderr, "%s%susage: usina [--folder DIR] [--serial DEVICE]\n", error.c_str(),
+        std::fprintf(stderr, "%s%suso: usina [--folder PASTA] [--serial DISPOSITIVO]\n", error.c_str(),
                      error.empty() ? "" : "\n");
         return error.empty() ? 0 : 2;
     }

@@ -6,6 +6,8 @@
 #include "core/station.h"
 #include "platform/value/run_time_error.h"
 
+#include <cstdio>
+
 namespace usina {
 
 void SharedServices::LogError(const int& number, const std::string& description, const std::string& form,
@@ -23,24 +25,32 @@ void SharedServices::LogError(const int& number, const std::string& description,
 void SharedServices::ReportUnhandledError(const std::exception_ptr& error, const forms::HandlerSite& site) {
     int number = 51; // internal error
     std::string description;
+    // A fault of the program itself speaks the library's English: the log and the message line say it
+    // in Portuguese, and the maintainer finds the detail on the standard error.
+    std::string detail;
     try {
         std::rethrow_exception(error);
     } catch (const RunTimeError& e) {
         number = e.number();
         description = e.what();
     } catch (const std::exception& e) {
-        description = e.what();
+        description = "Erro interno do programa";
+        detail = e.what();
     } catch (...) {
-        description = "?";
+        description = "Erro interno do programa";
+        detail = "?";
     }
     // The same fault in the same handler, repeating every tick, is logged once an hour at most.
     constexpr double relogAfterSeconds = 3600;
     const std::string signature =
-        site.form + "|" + site.handler + "|" + std::to_string(number) + "|" + description;
+        site.form + "|" + site.handler + "|" + std::to_string(number) + "|" + description + "|" + detail;
     const double now = st.clock().monotonicSeconds();
     auto logged = loggedFaults_.find(signature);
     if (logged == loggedFaults_.end() || now - logged->second >= relogAfterSeconds) {
         loggedFaults_[signature] = now;
+        if (!detail.empty()) {
+            std::fprintf(stderr, "%s.%s: %s\n", site.form.c_str(), site.handler.c_str(), detail.c_str());
+        }
         try {
             LogError(number, description, site.form, site.handler);
         } catch (...) {

@@ -13,7 +13,7 @@ namespace {
 std::uint8_t registerByte(int v) {
     if (v < 0 || v > 255) {
         throw RunTimeError(error_number::invalidProcedureCall,
-                           "Controller value out of range: " + std::to_string(v));
+                           "Valor fora do intervalo de 0 a 255 para o controlador: " + std::to_string(v));
     }
     return static_cast<std::uint8_t>(v);
 }

@@ -46,7 +46,13 @@ TEST_F(StationTest, TwoByteAnswerGivesTheFirstByte) {
 
 TEST_F(StationTest, ValueOutsideAByteIsRefusedNotSentAsAnotherValue) {
     start();
-    EXPECT_THROW(controller().WriteControllerByte(1, 256), RunTimeError);
+    try {
+        controller().WriteControllerByte(1, 256);
+        ADD_FAILURE() << "256 was sent";
+    } catch (const RunTimeError& e) {
+        EXPECT_EQ(e.number(), error_number::invalidProcedureCall);
+        EXPECT_STREQ(e.what(), "Valor fora do intervalo de 0 a 255 para o controlador: 256");
+    }
     EXPECT_EQ(plant->written(1), 0);
 }
 

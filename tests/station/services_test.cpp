@@ -5,6 +5,8 @@
 #include "platform/value/run_time_error.h"
 #include "tests/station/station_fixture.h"
 
+#include <stdexcept>
+
 using ::testing::HasSubstr;
 
 namespace usina::test {
@@ -139,6 +141,17 @@ TEST_F(StationTest, ErrorNoHandlerTrappedIsLoggedOnceShownAndTheStationRunsOn) {
     EXPECT_EQ(rows[0][3].text, "TimerTempo_Timer");
     EXPECT_THAT(main().LblOcorrenc.caption(), HasSubstr("Tipos incompatíveis"));
     EXPECT_FALSE(station->ws().ended());
+}
+
+TEST_F(StationTest, FaultOfTheProgramItselfIsLoggedAndShownInPortuguese) {
+    start();
+    main().TimerTempo.Tick = [] { throw std::logic_error("vector::_M_range_check"); };
+    desktop.advance(0.8);
+    const auto rows = database("bdruntime.mdb").query("SELECT \"Num do erro\", \"Erro\" FROM Tblerro");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0][0].number, 51);
+    EXPECT_EQ(rows[0][1].text, "Erro interno do programa");
+    EXPECT_EQ(main().LblOcorrenc.caption(), "Erro de execução 51: Erro interno do programa");
 }
 
 } // namespace usina::test
