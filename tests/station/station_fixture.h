@@ -13,7 +13,7 @@
 #include "plant/main_window_state.h"
 #include "plant/mix_and_calibration.h"
 #include "plant/process_and_totals.h"
-#include "platform/forms/virtual_desktop.h"
+#include "tests/station/recording_desktop.h"
 #include "tests/support/sqlite_file.h"
 #include "tests/support/temporary_folder.h"
 #include "tools/plantsim/plant_model.h"
@@ -87,7 +87,7 @@ protected:
 
     TemporaryFolder folder;
     forms::VirtualClock clock{Date{2026, 12, 10}, 8 * 3600.0};
-    forms::VirtualDesktop desktop;
+    RecordingDesktop desktop;
     std::unique_ptr<plantsim::PlantModel> plant;
     std::unique_ptr<plantsim::SimulatedLink> link;
     std::unique_ptr<Station> station;
