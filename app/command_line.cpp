@@ -29,7 +29,7 @@ std::optional<CommandLine> parseCommandLine(int argc, char** argv, std::string& 
         } else if (word == "--serial" && hasValue) {
             line.serialDevice = argv[++i];
         } else {
-            error = word == "--help" || word == "-h" ? "" : "unknown or incomplete argument: " + word;
+            error = word == "--help" || word == "-h" ? "" : "argumento desconhecido ou incompleto: " + word;
             return std::nullopt;
         }
     }

@@ -2,6 +2,8 @@
 // plant controller, the system clock keeps time.
 
 #include "app/command_line.h"
+#include "app/plant_pictures.h"
+#include "app/station_windows.h"
 #include "app/termination_signals.h"
 #include "core/station.h"
 #include "plant/form_ranvikv5.h"
@@ -18,7 +20,7 @@ int main(int argc, char** argv) {
     std::string error;
     const auto line = usina::parseCommandLine(argc, argv, error);
     if (!line) {
-        std::fprintf(stderr, "%s%susage: usina [--folder DIR] [--serial DEVICE]\n", error.c_str(),
+        std::fprintf(stderr, "%s%suso: usina [--folder PASTA] [--serial DISPOSITIVO]\n", error.c_str(),
                      error.empty() ? "" : "\n");
         return error.empty() ? 0 : 2;
     }
@@ -29,6 +31,8 @@ int main(int argc, char** argv) {
     usina::qt::QtBackend backend;
     usina::serial::SerialPort port(line->serialDevice);
     usina::Station station(usina::StationServices{clock, backend, port, line->programFolder});
+    usina::registerStationWindows(station);
+    usina::registerPlantPictures();
     usina::qt::QtRenderer renderer(station.ws());
 
     station.run();

@@ -1,21 +1,35 @@
-# usina_library(NAME DEPS...): a static library of every .cpp in the calling folder, include root at
-# the top of the tree (so headers are named "platform/value/value.h"), with the project's warnings.
+# usina_expose_folder(TARGET SCOPE): makes the calling folder, and only it, visible to TARGET (and, for
+# PUBLIC or INTERFACE, to whatever links TARGET) under its path from the top of the tree, so that headers
+# are named "platform/value/value.h". The include root holds a link to that one folder: a target sees the
+# folders of the libraries it links and no other, and an include that goes against the layers fails.
+function(usina_expose_folder target scope)
+    file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+    set(root ${CMAKE_BINARY_DIR}/include/${target})
+    get_filename_component(parent ${root}/${folder} DIRECTORY)
+    file(MAKE_DIRECTORY ${parent})
+    file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${folder} SYMBOLIC)
+    target_include_directories(${target} ${scope} ${root})
+endfunction()
+
+# usina_library(NAME DEPS...): a static library of every .cpp in the calling folder, exposing that folder,
+# with the project's warnings; DEPS are linked PUBLIC, so their folders are visible to the library's users.
 function(usina_library name)
     file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
     if(sources)
         add_library(${name} STATIC ${sources})
-        target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+        usina_expose_folder(${name} PUBLIC)
         target_link_libraries(${name} PRIVATE usina_warnings PUBLIC ${ARGN})
     else()
         add_library(${name} INTERFACE)
-        target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
+        usina_expose_folder(${name} INTERFACE)
         target_link_libraries(${name} INTERFACE ${ARGN})
     endif()
 endfunction()
 
 # usina_test(NAME [RUN_SERIAL] DEPS...): one GoogleTest executable of every .cpp in the calling folder.
-# RUN_SERIAL for tests that watch the clock: ctest runs each of them alone. Test names are the names the
-# tests give (a parameterised test's name generator, or its index), never the bytes of a parameter.
+# Tests stand above every layer: they see the whole tree. RUN_SERIAL for tests that watch the clock:
+# ctest runs each of them alone. Test names are the names the tests give (a parameterised test's name
+# generator, or its index), never the bytes of a parameter.
 function(usina_test name)
     cmake_parse_arguments(PARSE_ARGV 1 test "RUN_SERIAL" "" "")
     file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)

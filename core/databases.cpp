@@ -1,39 +1,30 @@
-// The thirteen table recordsets, opened once at the start and closed when the main window unloads.
+#include "core/databases.h"
 
 #include "core/station.h"
 #include "platform/forms/backend.h"
 
-#include <vector>
-
 namespace usina {
 
-namespace {
-
-struct RecordsetPlace {
-    store::TableRecordset Module1::*recordset;
-    const char* table;
-    const char* file;
-};
-
-// In opening order.
-const std::vector<RecordsetPlace>& recordsetPlaces() {
-    static const std::vector<RecordsetPlace> places{
-        {&Module1::RelCargaRecordset, "RelCarga", "dat2.mdb"},
-        {&Module1::RelProducaoRecordset, "RelProducao", "dat2.mdb"},
-        {&Module1::RelConMatRecordset, "RelConMat", "dat2.mdb"},
-        {&Module1::RelPlacasRecordset, "RelPlacas", "dat2.mdb"},
-        {&Module1::ErrorLogRecordset, "Tblerro", "bdruntime.mdb"},
-        {&Module1::ProductionRecordset, "Tabela", "datranvik.mdb"},
-        {&Module1::LanguageRecordset, "lingua", "idioma.mdb"},
-        {&Module1::MixRecordset, "alt_mist", "datranvik.mdb"},
-        {&Module1::BitsRecordset, "bits", "datranvik.mdb"},
-        {&Module1::UsersRecordset, "senhas", "datranvik.mdb"},
-        {&Module1::TotalizerRecordset, "totalizador", "datranvik.mdb"},
-        {&Module1::ConstantsRecordset, "constantes", "calranvik.mdb"},
-        {&Module1::GaugesRecordset, "gauges", "calranvik.mdb"},
+const std::vector<Databases::RecordsetPlace>& Databases::places() {
+    static const std::vector<RecordsetPlace> inOpeningOrder{
+        {&Databases::RelCargaRecordset, "RelCarga", "dat2.mdb", true},
+        {&Databases::RelProducaoRecordset, "RelProducao", "dat2.mdb", true},
+        {&Databases::RelConMatRecordset, "RelConMat", "dat2.mdb", true},
+        {&Databases::RelPlacasRecordset, "RelPlacas", "dat2.mdb", true},
+        {&Databases::ErrorLogRecordset, "Tblerro", "bdruntime.mdb", true},
+        {&Databases::ProductionRecordset, "Tabela", "datranvik.mdb", true},
+        {&Databases::LanguageRecordset, "lingua", "idioma.mdb", true},
+        {&Databases::MixRecordset, "alt_mist", "datranvik.mdb", true},
+        {&Databases::BitsRecordset, "bits", "datranvik.mdb", true},
+        {&Databases::UsersRecordset, "senhas", "datranvik.mdb", true},
+        {&Databases::TotalizerRecordset, "totalizador", "datranvik.mdb", false},
+        {&Databases::ConstantsRecordset, "constantes", "calranvik.mdb", true},
+        {&Databases::GaugesRecordset, "gauges", "calranvik.mdb", true},
     };
-    return places;
+    return inOpeningOrder;
 }
+
+namespace {
 
 struct HourglassWhile {
     forms::WindowSystem& ws;
@@ -45,14 +36,13 @@ struct HourglassWhile {
 
 } // namespace
 
-Value Module1::OpenDatabases() {
+Value Databases::OpenDatabases() {
     HourglassWhile hourglass(st.ws());
     ConnectionPrefix = std::string("Provider=microsoft.jet.OLEDB.4.0;") +
                        "Data Source=" + st.programFolder().string() + "\\";
-    for (const RecordsetPlace& place : recordsetPlaces()) {
+    for (const RecordsetPlace& place : places()) {
         store::OpenOptions options;
-        // The totals row is saved twice a second while the plant runs; its commits skip the disk flush.
-        options.durableCommits = &(this->*place.recordset) != &TotalizerRecordset;
+        options.durableCommits = place.durableCommits;
         store::TableRecordset& rs = this->*place.recordset;
         rs.open(place.table, st.programFolder() / place.file, options);
         rs.setIndex("primarykey");
@@ -60,7 +50,7 @@ Value Module1::OpenDatabases() {
     return Value();
 }
 
-void Module1::CloseDatabases() {
+void Databases::CloseDatabases() {
     for (store::TableRecordset* rs :
          {&ErrorLogRecordset, &ProductionRecordset, &MixRecordset, &BitsRecordset, &UsersRecordset,
           &TotalizerRecordset, &ConstantsRecordset, &GaugesRecordset, &LanguageRecordset, &RelCargaRecordset,

@@ -1,51 +1,63 @@
 // The run-time error log, and what happens to an error that no handler trapped.
 
+#include "core/databases.h"
+#include "core/main_window_port.h"
+#include "core/shared_services.h"
 #include "core/station.h"
-#include "plant/form_ranvikv5.h"
 #include "platform/value/run_time_error.h"
+
+#include <cstdio>
 
 namespace usina {
 
-void Module1::LogError(const int& number, const std::string& description, const std::string& form,
-                       const std::string& element) {
-    ErrorLogRecordset.addNew();
-    ErrorLogRecordset("Data") = Value(st.clock().today());
-    ErrorLogRecordset("Hora") = Value(st.clock().timeOfDay());
-    ErrorLogRecordset("Num do erro") = Value(number);
-    ErrorLogRecordset("Erro") = Value(description.empty() ? std::string(" ") : description);
-    ErrorLogRecordset("Forma") = Value(form);
-    ErrorLogRecordset("Elemento") = Value(element);
-    ErrorLogRecordset.update();
+void SharedServices::LogError(const int& number, const std::string& description, const std::string& form,
+                              const std::string& element) {
+    db.ErrorLogRecordset.addNew();
+    db.ErrorLogRecordset("Data") = Value(st.clock().today());
+    db.ErrorLogRecordset("Hora") = Value(st.clock().timeOfDay());
+    db.ErrorLogRecordset("Num do erro") = Value(number);
+    db.ErrorLogRecordset("Erro") = Value(description.empty() ? std::string(" ") : description);
+    db.ErrorLogRecordset("Forma") = Value(form);
+    db.ErrorLogRecordset("Elemento") = Value(element);
+    db.ErrorLogRecordset.update();
 }
 
-void Module1::ReportUnhandledError(const std::exception_ptr& error, const forms::HandlerSite& site) {
+void SharedServices::ReportUnhandledError(const std::exception_ptr& error, const forms::HandlerSite& site) {
     int number = 51; // internal error
     std::string description;
+    // A fault of the program itself speaks the library's English: the log and the message line say it
+    // in Portuguese, and the maintainer finds the detail on the standard error.
+    std::string detail;
     try {
         std::rethrow_exception(error);
     } catch (const RunTimeError& e) {
         number = e.number();
         description = e.what();
     } catch (const std::exception& e) {
-        description = e.what();
+        description = "Erro interno do programa";
+        detail = e.what();
     } catch (...) {
-        description = "?";
+        description = "Erro interno do programa";
+        detail = "?";
     }
     // The same fault in the same handler, repeating every tick, is logged once an hour at most.
     constexpr double relogAfterSeconds = 3600;
     const std::string signature =
-        site.form + "|" + site.handler + "|" + std::to_string(number) + "|" + description;
+        site.form + "|" + site.handler + "|" + std::to_string(number) + "|" + description + "|" + detail;
     const double now = st.clock().monotonicSeconds();
     auto logged = loggedFaults_.find(signature);
     if (logged == loggedFaults_.end() || now - logged->second >= relogAfterSeconds) {
         loggedFaults_[signature] = now;
+        if (!detail.empty()) {
+            std::fprintf(stderr, "%s.%s: %s\n", site.form.c_str(), site.handler.c_str(), detail.c_str());
+        }
         try {
             LogError(number, description, site.form, site.handler);
         } catch (...) {
             // The log itself is out of reach (a database not open yet): the message line still tells.
         }
     }
-    if (st.ws().peek<FormRanvikv5>() == nullptr) {
+    if (st.loadedMainWindow() == nullptr) {
         return; // no message line yet, and touching it would load the main window
     }
     try {

@@ -1,5 +1,6 @@
 // Key filters of the numeric entry boxes, and the guard for empty database fields.
 
+#include "core/shared_services.h"
 #include "core/station.h"
 
 namespace usina {
@@ -12,7 +13,7 @@ bool passesNumericFilter(int key) {
 
 } // namespace
 
-int Module1::NumericKeyFilter(int& keyAscii) {
+int SharedServices::NumericKeyFilter(int& keyAscii) {
     if (!passesNumericFilter(keyAscii)) {
         keyAscii = 0;
         ShowOccurrence(TranslateText("Use Números !"));
@@ -21,18 +22,18 @@ int Module1::NumericKeyFilter(int& keyAscii) {
     return keyAscii;
 }
 
-std::int16_t Module1::NumericKeyFilter(std::int16_t& keyAscii) {
+std::int16_t SharedServices::NumericKeyFilter(std::int16_t& keyAscii) {
     int key = keyAscii;
     NumericKeyFilter(key);
     keyAscii = static_cast<std::int16_t>(key);
     return keyAscii;
 }
 
-bool Module1::IsDigitKey(int keyAscii) const {
+bool SharedServices::IsDigitKey(int keyAscii) const {
     return (keyAscii >= 48 && keyAscii <= 57) || keyAscii == 8;
 }
 
-Value Module1::NullToEmpty(Value& value) const {
+Value SharedServices::NullToEmpty(Value& value) const {
     if (value.isNull()) {
         value = Value("");
     }

@@ -1,13 +1,15 @@
 // The operator's message line: the first message shown wins until the clock timer clears it.
 
+#include "core/main_window_port.h"
+#include "core/shared_services.h"
 #include "core/station.h"
-#include "plant/form_ranvikv5.h"
+#include "platform/forms/label.h"
 #include "platform/value/conversions.h"
 
 namespace usina {
 
-void Module1::ShowOccurrence(const std::string& message) {
-    auto& line = st.form<FormRanvikv5>().LblOcorrenc;
+void SharedServices::ShowOccurrence(const std::string& message) {
+    forms::Label& line = st.mainWindow().LblOcorrenc();
     if (!line.caption().empty()) {
         return;
     }

@@ -1,8 +1,11 @@
 // The start of the program, the settings it reads from its initialisation file, and the screen check.
 
+#include "core/databases.h"
 #include "core/form_splash.h"
+#include "core/main_window_port.h"
+#include "core/shared_services.h"
+#include "core/startup_and_settings.h"
 #include "core/station.h"
-#include "plant/form_ranvikv5.h"
 #include "platform/forms/backend.h"
 #include "platform/inifile/profile_strings.h"
 #include "platform/value/conversions.h"
@@ -12,38 +15,45 @@
 
 namespace usina {
 
-void Module1::Main() {
-    auto& ws = st.ws();
-    // 1. A second copy ends at once, without a message.
-    if (!st.claimSingleInstance()) {
-        ws.endProgram();
-    }
-    // 2.
+void StartupAndSettings::Main() {
+    endIfAnotherCopyRuns();
     LoadSettings();
-    // 3.
     CheckScreenResolution();
-    // 4.
-    st.form<FormSplash>().Show();
-    ws.doEvents();
-    // 5.
-    ErrorTrapEnabled = 0;
-    // 6. A missing file or table stops the start with a message that names it.
-    try {
-        OpenDatabases();
-    } catch (const RunTimeError& e) {
-        ws.msgBox(e.what(), forms::msgbox::critical, Station::appTitle);
-        CloseDatabases();
-        ws.endProgram();
-    }
-    // 7.
+    showSplash();
+    st.group<SharedServices>().ErrorTrapEnabled = 0;
+    openDatabasesOrEnd();
     SerialDisabled = 0;
-    // 8.
-    st.form<FormRanvikv5>().Show();
-    // 9.
+    // The main window's load runs to its end here, under the splash.
+    st.mainWindow().Show();
     st.form<FormSplash>().Unload();
 }
 
-std::int16_t Module1::CheckScreenResolution() {
+// A second copy ends at once, without a message.
+void StartupAndSettings::endIfAnotherCopyRuns() {
+    if (!st.claimSingleInstance()) {
+        st.ws().endProgram();
+    }
+}
+
+// Shown, and painted at once: the databases and the controller take a moment.
+void StartupAndSettings::showSplash() {
+    st.form<FormSplash>().Show();
+    st.ws().doEvents();
+}
+
+// A missing file or table stops the start with a message that names it.
+void StartupAndSettings::openDatabasesOrEnd() {
+    Databases& db = st.group<Databases>();
+    try {
+        db.OpenDatabases();
+    } catch (const RunTimeError& e) {
+        st.ws().msgBox(e.what(), forms::msgbox::critical, Station::appTitle);
+        db.CloseDatabases();
+        st.ws().endProgram();
+    }
+}
+
+std::int16_t StartupAndSettings::CheckScreenResolution() {
     auto& ws = st.ws();
     const std::int16_t pixels =
         toInt16(static_cast<double>(ws.screenWidthTwips()) / forms::WindowSystem::twipsPerPixelX);
@@ -55,7 +65,7 @@ std::int16_t Module1::CheckScreenResolution() {
     return pixels;
 }
 
-std::string Module1::SettingsFileName() const {
+std::string StartupAndSettings::SettingsFileName() const {
     return (st.programFolder() / "Parametros.ini").string();
 }
 
@@ -73,7 +83,7 @@ std::int16_t limitedAverageCount(double value) {
 
 } // namespace
 
-void Module1::LoadSettings() {
+void StartupAndSettings::LoadSettings() {
     const std::string file = SettingsFileName();
     // Reads one key; a missing, empty or non-numeric value becomes 1 and "1" is written back.
     auto read = [&](const char* section, const char* key) -> std::optional<double> {
@@ -103,14 +113,14 @@ void Module1::LoadSettings() {
     }
 }
 
-std::string Module1::ReadIniValue(const std::string& fileName, const std::string& section,
-                                  const std::string& key, const std::string& defaultValue) {
+std::string StartupAndSettings::ReadIniValue(const std::string& fileName, const std::string& section,
+                                             const std::string& key, const std::string& defaultValue) {
     // The buffer holds 255 characters and its terminator; longer values come back cut.
     return trimBlanks(inifile::readProfileString(fileName, section, key, defaultValue, 256));
 }
 
-void Module1::WriteIniValue(const std::string& fileName, const std::string& section, const std::string& key,
-                            const std::string& value) {
+void StartupAndSettings::WriteIniValue(const std::string& fileName, const std::string& section,
+                                       const std::string& key, const std::string& value) {
     inifile::writeProfileString(fileName, section, key, value);
 }
 

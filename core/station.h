@@ -1,33 +1,31 @@
 #pragma once
-// Everything of one run of the station: the module's state, the services (clock, window system,
-// controller link, program folder) and the registry of its windows. No globals: a test builds a fresh
-// Station on a temporary program folder.
+// Everything of one run of the station: the module's state (groups by theme), the services (clock,
+// window system, serial port, program folder) and the registry of its windows. No globals: a test
+// builds a fresh Station on a temporary program folder.
 
 #include "core/instance_lock.h"
-#include "core/module1.h"
-#include "plant/link/controller_link.h"
+#include "core/program_version.h"
+#include "core/state_groups.h"
 #include "platform/forms/clock.h"
 #include "platform/forms/window_system.h"
 #include "platform/serial/byte_link.h"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
+#include <type_traits>
 
 namespace usina {
 
-struct ProgramVersion {
-    int major = 5;
-    int minor = 1;
-    int revision = 0;
-};
+class MainWindowPort;
 
 struct StationServices {
     forms::Clock& clock;
     forms::Backend& backend;
     serial::ByteLink& port;
     std::filesystem::path programFolder;
-    ProgramVersion version{};
+    ProgramVersion version = programVersion;
 };
 
 class Station {
@@ -39,7 +37,8 @@ public:
 
     forms::Clock& clock() const { return clock_; }
     forms::WindowSystem& ws() { return ws_; }
-    ControllerLink& link() { return link_; }
+    // The serial port to the plant controller.
+    serial::ByteLink& port() const { return port_; }
     const std::filesystem::path& programFolder() const { return programFolder_; }
     const ProgramVersion& version() const { return version_; }
     // The application's title, used by its message boxes.
@@ -51,19 +50,46 @@ public:
     // Runs the start-up; afterwards the station lives in its main window's events and timers.
     void run();
 
-    // The windows, loaded on first touch.
+    // ---- windows ------------------------------------------------------------------------------------
+    // Each folder defines its own windows (see its register...Windows function).
+    template <class F> void defineForm() {
+        ws_.define<F>([this] { return std::make_unique<F>(*this); });
+    }
+    // The main window: a form whose port() gives the controls the lower folders use.
+    template <class F> void defineMainWindow() {
+        defineForm<F>();
+        mainWindow_ = [this]() -> MainWindowPort& { return form<F>().port(); };
+        loadedMainWindow_ = [this]() -> MainWindowPort* {
+            F* loaded = ws_.peek<F>();
+            return loaded != nullptr ? &loaded->port() : nullptr;
+        };
+    }
+    // The window, loaded on first touch.
     template <class F> F& form() { return ws_.form<F>(); }
+    // The main window, loaded on first touch; loadedMainWindow() never loads it (nullptr when it is not).
+    MainWindowPort& mainWindow();
+    MainWindowPort* loadedMainWindow() const;
 
-    Module1 m;
+    // ---- the module's state -------------------------------------------------------------------------
+    // The group of type G, made on first use (from this station when G takes one) and kept for the run.
+    template <class G> G& group() {
+        if constexpr (std::is_constructible_v<G, Station&>) {
+            return groups_.get<G>(*this);
+        } else {
+            return groups_.get<G>();
+        }
+    }
 
 private:
-    void defineForms();
-
     forms::Clock& clock_;
+    serial::ByteLink& port_;
     std::filesystem::path programFolder_;
     ProgramVersion version_;
+    // Before the window system, so the forms end before the state they use.
+    StateGroups groups_;
     forms::WindowSystem ws_;
-    ControllerLink link_;
+    std::function<MainWindowPort&()> mainWindow_;
+    std::function<MainWindowPort*()> loadedMainWindow_;
     InstanceLock instanceLock_;
 };
 

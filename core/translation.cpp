@@ -1,5 +1,7 @@
 // Translation of texts and windows through the table of interface texts.
 
+#include "core/databases.h"
+#include "core/shared_services.h"
 #include "core/station.h"
 #include "platform/forms/check_box.h"
 #include "platform/forms/command_button.h"
@@ -10,22 +12,24 @@
 
 namespace usina {
 
-std::string Module1::TranslateText(const std::string& text) {
+SharedServices::SharedServices(Station& station) : st(station), db(station.group<Databases>()) {}
+
+std::string SharedServices::TranslateText(const std::string& text) {
     if (text.empty()) {
         return "";
     }
-    LanguageRecordset.seek(Value(text));
-    if (LanguageRecordset.eof()) {
+    db.LanguageRecordset.seek(Value(text));
+    if (db.LanguageRecordset.eof()) {
         return "######";
     }
-    const Value translated = LanguageRecordset.field(LanguageColumn);
+    const Value translated = db.LanguageRecordset.field(LanguageColumn);
     if (translated.isNull()) {
         return "naotem";
     }
     return toText(translated);
 }
 
-void Module1::TranslateForm(forms::Form& form) {
+void SharedServices::TranslateForm(forms::Form& form) {
     form.setCaption(TranslateText(form.caption()));
     // A copy: a Change handler may add or remove nothing, but the walk must not depend on it.
     const std::vector<forms::Control*> controls = form.controls();

@@ -1,7 +1,10 @@
 // Copies the plant constants and the gauge bands into the module variables and the gauges.
 
+#include "core/databases.h"
+#include "core/shared_services.h"
 #include "core/station.h"
 #include "plant/form_ranvikv5.h"
+#include "plant/mix_and_calibration.h"
 #include "plant/stored_values.h"
 #include "platform/value/conversions.h"
 #include "setup/form_altera_rec.h"
@@ -57,100 +60,124 @@ struct BeltGaugeBands {
 
 } // namespace
 
-void Module1::LoadConstants() {
-    // 1.
-    ConstantsRecordset.moveFirst();
-    // Everything is read and checked before anything changes: a bad field leaves the constants in force.
-    StoredRow c(ConstantsRecordset);
-    BoundedArray<double, 1, 5> kpes{}, kvel{}, offset{}, gain{}, maxT{}, minT{};
-    BoundedArray<double, 1, 5> tare{};
+// The constants row and the gauges row as read, before anything changes.
+struct MixAndCalibration::StoredConstants {
+    BoundedArray<double, 1, 5> kpes{}, kvel{}, tare{}, offset{}, gain{}, maxT{}, minT{};
     BoundedArray<std::string, 1, 5> names{};
-    for (int i = 1; i <= 5; ++i) {
-        kpes[i] = c.number(numbered("kpes", i));
-        kvel[i] = c.number(numbered("kvel", i));
-        tare[i] = c.number(numbered("tara", i));
-        names[i] = c.text(numbered("nomet", i));
-        offset[i] = c.number(numbered("0t", i));
-        gain[i] = c.number(numbered("kt", i));
-        maxT[i] = c.number(numbered("maxt", i));
-        minT[i] = c.number(numbered("mint", i));
-    }
-    const double kasf = c.number("kasf"), kfill = c.number("kfill");
-    const double kfibra = c.number("kfibra"), kmalt = c.number("kmalt");
-    const double tgrav = c.number("tgrav");
-    const int fibreOutput = outputFlag(c.raw("saidafb"));
-    const int maltenoOutput = outputFlag(c.raw("saidamal"));
-
-    GaugesRecordset.moveFirst();
-    StoredRow g(GaugesRecordset);
+    double kasf = 0, kfill = 0, kfibra = 0, kmalt = 0, tgrav = 0;
+    int fibreOutput = -1, maltenoOutput = -1;
     BoundedArray<BeltGaugeBands, 1, 5> belts{};
-    for (int i = 1; i <= 5; ++i) {
-        belts[i] = BeltGaugeBands{g.number(numbered("escala ", i)),   g.number(numbered("inicio verd ", i)),
-                                  g.number(numbered("fim verd ", i)), g.number(numbered("inicio amar ", i)),
-                                  g.number(numbered("fim amar ", i)), g.number(numbered("inicio verm ", i)),
-                                  g.number(numbered("fim verm ", i))};
-    }
     // The first field that is empty, no number, or too large for the 16-bit value it feeds.
-    std::string bad = !c.ok() ? c.failedField() : (!g.ok() ? g.failedField() : std::string());
-    if (bad.empty() && std::fabs(tgrav * 60) >= 32767.5) {
-        bad = "tgrav";
-    }
-    for (int i = 1; i <= 5 && bad.empty(); ++i) {
-        if (std::fabs(tare[i]) >= 32767.5) {
-            bad = numbered("tara", i);
-        }
-    }
-    if (!bad.empty()) {
-        ShowOccurrence(TranslateText("Valor inválido nas constantes:") + " " + bad);
+    std::string badField;
+};
+
+// Everything is read and checked before anything changes: a bad field leaves the constants in force.
+void MixAndCalibration::LoadConstants() {
+    const StoredConstants c = readStoredConstants();
+    if (!c.badField.empty()) {
+        services.ShowOccurrence(services.TranslateText("Valor inválido nas constantes:") + " " + c.badField);
         return;
     }
-
-    // 2. and 3.
-    for (int i = 1; i <= 5; ++i) {
-        Kpes[i] = kpes[i];
-        Kvel[i] = kvel[i];
-    }
-    Kasf = kasf;
-    Kfill = std::max(kfill, minimumPumpConstant);
-    Kfibra = kfibra;
-    Kmalt = std::max(kmalt, minimumPumpConstant);
-    for (int i = 1; i <= 5; ++i) {
-        Tara[i] = toInt16(tare[i]);
-    }
-    // 4. and 5.
+    applyCalibration(c);
     auto& main = st.form<FormRanvikv5>();
     for (int i = 1; i <= 5; ++i) {
-        main.GaugeTmp(i).setProperty(forms::gauge_dispid::caption, Value(names[i]));
-        TempOffset[i] = offset[i];
-        TempGain[i] = gain[i];
-        TempMax[i] = maxT[i];
+        main.GaugeTmp(i).setProperty(forms::gauge_dispid::caption, Value(c.names[i]));
     }
-    // 6.
-    RecordPeriod = toInt16(tgrav * 60);
-    // 7. Four separate tests; a pair that matches none leaves captions and addresses as they were.
+    applyPumpOutputs(c, main);
+    showGaugeBands(c, main);
+}
+
+MixAndCalibration::StoredConstants MixAndCalibration::readStoredConstants() {
+    StoredConstants read;
+    db.ConstantsRecordset.moveFirst();
+    StoredRow c(db.ConstantsRecordset);
+    for (int i = 1; i <= 5; ++i) {
+        read.kpes[i] = c.number(numbered("kpes", i));
+        read.kvel[i] = c.number(numbered("kvel", i));
+        read.tare[i] = c.number(numbered("tara", i));
+        read.names[i] = c.text(numbered("nomet", i));
+        read.offset[i] = c.number(numbered("0t", i));
+        read.gain[i] = c.number(numbered("kt", i));
+        read.maxT[i] = c.number(numbered("maxt", i));
+        read.minT[i] = c.number(numbered("mint", i));
+    }
+    read.kasf = c.number("kasf");
+    read.kfill = c.number("kfill");
+    read.kfibra = c.number("kfibra");
+    read.kmalt = c.number("kmalt");
+    read.tgrav = c.number("tgrav");
+    read.fibreOutput = outputFlag(c.raw("saidafb"));
+    read.maltenoOutput = outputFlag(c.raw("saidamal"));
+
+    db.GaugesRecordset.moveFirst();
+    StoredRow g(db.GaugesRecordset);
+    for (int i = 1; i <= 5; ++i) {
+        read.belts[i] =
+            BeltGaugeBands{g.number(numbered("escala ", i)),   g.number(numbered("inicio verd ", i)),
+                           g.number(numbered("fim verd ", i)), g.number(numbered("inicio amar ", i)),
+                           g.number(numbered("fim amar ", i)), g.number(numbered("inicio verm ", i)),
+                           g.number(numbered("fim verm ", i))};
+    }
+
+    read.badField = !c.ok() ? c.failedField() : (!g.ok() ? g.failedField() : std::string());
+    if (read.badField.empty() && std::fabs(read.tgrav * 60) >= 32767.5) {
+        read.badField = "tgrav";
+    }
+    for (int i = 1; i <= 5 && read.badField.empty(); ++i) {
+        if (std::fabs(read.tare[i]) >= 32767.5) {
+            read.badField = numbered("tara", i);
+        }
+    }
+    return read;
+}
+
+// The belt scales, belt speeds, pumps and temperature channels, and the recording period in counter
+// steps (tgrav minutes).
+void MixAndCalibration::applyCalibration(const StoredConstants& c) {
+    for (int i = 1; i <= 5; ++i) {
+        Kpes[i] = c.kpes[i];
+        Kvel[i] = c.kvel[i];
+        Tara[i] = toInt16(c.tare[i]);
+        TempOffset[i] = c.offset[i];
+        TempGain[i] = c.gain[i];
+        TempMax[i] = c.maxT[i];
+    }
+    Kasf = c.kasf;
+    Kfill = std::max(c.kfill, minimumPumpConstant);
+    Kfibra = c.kfibra;
+    Kmalt = std::max(c.kmalt, minimumPumpConstant);
+    services.RecordPeriod = toInt16(c.tgrav * 60);
+}
+
+// Which pumps the plant has names the third additive and places the pump commands. Four separate
+// tests: a pair that matches none leaves captions and addresses as they were.
+void MixAndCalibration::applyPumpOutputs(const StoredConstants& c, FormRanvikv5& main) {
     for (const PumpOutputs& row : pumpOutputTable) {
-        if (fibreOutput == row.fibre && maltenoOutput == row.malteno) {
-            const std::string caption = TranslateText(row.captionWord);
+        if (c.fibreOutput == row.fibre && c.maltenoOutput == row.malteno) {
+            const std::string caption = services.TranslateText(row.captionWord);
             main.Frame5[2].setCaption(caption);
             st.form<FormAltera_rec>().Label3[5].setCaption(caption);
             MaltenoOutputAddress = row.maltenoAddress;
             FibreOutputAddress = row.fibreAddress;
         }
     }
-    // 8. Belt-speed gauges: full scale, then red, yellow and green.
+}
+
+// Belt-speed gauges: full scale, then red, yellow and green. Temperature gauges: above the upper
+// limit, below the lower one, and between.
+void MixAndCalibration::showGaugeBands(const StoredConstants& c, FormRanvikv5& main) {
     for (int i = 1; i <= 5; ++i) {
         forms::NeedleGauge& gauge = main.Gauge[i];
-        gauge.setProperty(forms::gauge_dispid::fullScale, Value(belts[i].scale));
-        setBand(gauge, 0, belts[i].redStart, belts[i].redEnd);
-        setBand(gauge, 1, belts[i].yellowStart, belts[i].yellowEnd);
-        setBand(gauge, 2, belts[i].greenStart, belts[i].greenEnd);
+        gauge.setProperty(forms::gauge_dispid::fullScale, Value(c.belts[i].scale));
+        setBand(gauge, 0, c.belts[i].redStart, c.belts[i].redEnd);
+        setBand(gauge, 1, c.belts[i].yellowStart, c.belts[i].yellowEnd);
+        setBand(gauge, 2, c.belts[i].greenStart, c.belts[i].greenEnd);
     }
-    // 9. Temperature gauges: above the upper limit, below the lower one, and between.
     for (int i = 1; i <= 5; ++i) {
         forms::NeedleGauge& gauge = main.GaugeTmp(i);
-        setBand(gauge, 2, maxT[i], 255);
-        setBand(gauge, 0, 0, minT[i]);
-        setBand(gauge, 1, minT[i], maxT[i]);
+        setBand(gauge, 2, c.maxT[i], 255);
+        setBand(gauge, 0, 0, c.minT[i]);
+        setBand(gauge, 1, c.minT[i], c.maxT[i]);
     }
 }
 

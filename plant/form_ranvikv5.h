@@ -2,7 +2,13 @@
 // The operator's main window: the plant's display, the holder of the process (its timers are the
 // process loop, its serial control the controller link) and the window whose unload ends the program.
 
+#include "core/access_state.h"
+#include "core/main_window_port.h"
 #include "core/station_form.h"
+#include "plant/controller/link.h"
+#include "plant/main_window_state.h"
+#include "plant/mix_and_calibration.h"
+#include "plant/process_and_totals.h"
 #include "platform/forms/command_button.h"
 #include "platform/forms/control_array.h"
 #include "platform/forms/decoration.h"
@@ -28,6 +34,9 @@ public:
 
     // The five temperature gauges by channel number 1 to 5.
     forms::NeedleGauge& GaugeTmp(int channel);
+
+    // What the shared services, the set-up screens and the logins reach of this window.
+    MainWindowPort& port() { return port_; }
 
     // ---- silos, across the top ----
     forms::Frame FrmSilo1{*this, "FrmSilo1"};
@@ -135,6 +144,23 @@ public:
     forms::MenuItem mnuout{*this, "mnuout", "&Sair"};
 
 private:
+    class Port final : public MainWindowPort {
+    public:
+        explicit Port(FormRanvikv5& window) : w(window) {}
+        forms::Label& LblOcorrenc() override { return w.LblOcorrenc; }
+        forms::ComboBox& DBCombomist() override { return w.DBCombomist; }
+        forms::CommandButton& CmdLiga() override { return w.CmdLiga; }
+        forms::NeedleGauge& Gauge(int silo) override { return w.Gauge[silo]; }
+        forms::NeedleGauge& GaugeTmp(int channel) override { return w.GaugeTmp(channel); }
+        forms::ScrollBar& HScroll() override { return w.HScroll; }
+        forms::Label& Lblmax() override { return w.Lblmax; }
+        void Show() override { w.Show(); }
+        void Unload() override { w.Unload(); }
+
+    private:
+        FormRanvikv5& w;
+    };
+
     void layOutSilos();
     void layOutAdditives();
     void layOutTemperatures();
@@ -142,7 +168,34 @@ private:
     void layOutMessageLine();
     void setUpMenus();
     void wireHandlers();
+
+    // The steps of the load.
+    void readInterfaceLanguage();
+    void translateCaptions();
+    void resetLoginAndRecordCounter();
+    void loadTotals();
+    void showTotals();
+    void chooseFirstMix();
+    void clearSiloFlows();
+    void applyRateMaximum();
+    void applyFirstMixRate();
+    void copyGaugeBandsToConstantsScreen();
+    void startPollingAndReadModel();
+    void greyMissingTemperatureGauges();
     void greyTemperatureGauge(forms::NeedleGauge& gauge);
+    void buildTitle();
+
+    // The steps of the unload.
+    bool plantRunsOrIsStopping();
+    void zeroControllerOutputs();
+
+    // The groups of the module's state this window uses.
+    AccessState& access = st.group<AccessState>();
+    Link& link = st.group<Link>();
+    MixAndCalibration& mix = st.group<MixAndCalibration>();
+    ProcessAndTotals& process = st.group<ProcessAndTotals>();
+    MainWindowState& state = st.group<MainWindowState>();
+    Port port_{*this};
 };
 
 } // namespace usina

@@ -199,7 +199,7 @@ void FormRanvikv5::setUpMenus() {
 forms::NeedleGauge& FormRanvikv5::GaugeTmp(int channel) {
     forms::NeedleGauge* gauges[] = {&GaugeTmp1, &GaugeTmp2, &GaugeTmp3, &GaugeTmp4, &GaugeTmp5};
     if (channel < 1 || channel > 5) {
-        throw RunTimeError(error_number::subscriptOutOfRange, "Subscript out of range");
+        throw RunTimeError(error_number::subscriptOutOfRange, "Subscrito fora do intervalo");
     }
     return *gauges[channel - 1];
 }

@@ -4,13 +4,16 @@
 
 #include "plant/link/controller_link.h"
 #include "platform/serial/serial_port.h"
-#include "tools/plantsim/launcher/plantsim_process.h"
+#include "tests/support/executable_folder.h"
 #include "tests/support/temporary_folder.h"
+#include "tools/plantsim/launcher/plantsim_process.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
+#include <memory>
+#include <stdexcept>
 
 namespace {
 
@@ -23,7 +26,14 @@ double monotonicSeconds() {
 void ReadRegisterOverPacedPty(benchmark::State& state) {
     usina::test::TemporaryFolder folder;
     const std::string linkPath = (folder.path() / "ttyPLANT").string();
-    usina::plantsim::PlantsimProcess plantsim(PLANTSIM_EXECUTABLE, linkPath);
+    std::unique_ptr<usina::plantsim::PlantsimProcess> plantsim;
+    try {
+        plantsim = std::make_unique<usina::plantsim::PlantsimProcess>(
+            usina::test::besideExecutableOr("plantsim", PLANTSIM_EXECUTABLE), linkPath);
+    } catch (const std::runtime_error& e) {
+        state.SkipWithError(e.what());
+        return;
+    }
     usina::serial::SerialPort port(linkPath);
     usina::ControllerLink link(port, monotonicSeconds);
     link.open();

@@ -2,6 +2,7 @@
 // offscreen, polling plantsim over a pseudo-terminal at the real 4800-baud pace. The goal is under 1 %
 // of one core. USINA_IDLE_SECONDS sets the measured time (default 60).
 
+#include "tests/support/executable_folder.h"
 #include "tests/support/temporary_folder.h"
 #include "tools/plantsim/launcher/plantsim_process.h"
 
@@ -10,10 +11,13 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <spawn.h>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -49,15 +53,24 @@ double idleSeconds() {
 }
 
 void StationIdleOnMainWindow(benchmark::State& state) {
+    // The station and its delivered databases are found beside this benchmark when they are there.
+    const std::string usina = usina::test::besideExecutableOr("usina", USINA_EXECUTABLE);
     usina::test::TemporaryFolder folder;
     for (const char* file : {"datranvik.mdb", "calranvik.mdb", "dat2.mdb", "idioma.mdb", "bdruntime.mdb"}) {
-        folder.copyOfDelivered(file);
+        std::filesystem::copy_file(std::filesystem::path(usina).parent_path() / file, folder / file);
     }
     const std::string linkPath = (folder.path() / "ttyPLANT").string();
-    usina::plantsim::PlantsimProcess plantsim(PLANTSIM_EXECUTABLE, linkPath, {"--model", "32"});
+    std::unique_ptr<usina::plantsim::PlantsimProcess> plantsim;
+    try {
+        plantsim = std::make_unique<usina::plantsim::PlantsimProcess>(
+            usina::test::besideExecutableOr("plantsim", PLANTSIM_EXECUTABLE), linkPath,
+            std::vector<std::string>{"--model", "32"});
+    } catch (const std::runtime_error& e) {
+        state.SkipWithError(e.what());
+        return;
+    }
 
-    std::vector<std::string> words{USINA_EXECUTABLE, "--folder", folder.path().string(), "--serial",
-                                   linkPath};
+    std::vector<std::string> words{usina, "--folder", folder.path().string(), "--serial", linkPath};
     std::vector<char*> argv;
     for (auto& w : words) {
         argv.push_back(w.data());
@@ -65,7 +78,7 @@ void StationIdleOnMainWindow(benchmark::State& state) {
     argv.push_back(nullptr);
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     pid_t station = -1;
-    if (::posix_spawn(&station, USINA_EXECUTABLE, nullptr, nullptr, argv.data(), environ) != 0) {
+    if (::posix_spawn(&station, usina.c_str(), nullptr, nullptr, argv.data(), environ) != 0) {
         state.SkipWithError("cannot start the station");
         return;
     }
@@ -80,7 +93,7 @@ void StationIdleOnMainWindow(benchmark::State& state) {
             std::chrono::duration<double>(std::chrono::steady_clock::now() - startWall).count();
         state.SetIterationTime(wall);
         state.counters["cpu_percent_of_one_core"] = 100.0 * cpu / wall;
-        state.counters["plantsim_cpu_s"] = plantsim.cpuSeconds();
+        state.counters["plantsim_cpu_s"] = plantsim->cpuSeconds();
     }
     int status = 0;
     const bool stillRunning = ::waitpid(station, &status, WNOHANG) == 0;

@@ -1,7 +1,10 @@
 // The station on the real serial path: its serial port on a pseudo-terminal, plantsim on the other end
 // logging every frame.
 
+#include "app/station_windows.h"
+#include "core/databases.h"
 #include "core/station.h"
+#include "plant/controller/link.h"
 #include "plant/form_ranvikv5.h"
 #include "platform/forms/virtual_desktop.h"
 #include "platform/serial/serial_port.h"
@@ -45,7 +48,8 @@ protected:
         arguments.insert(arguments.end(), {"--log", log.string()});
         plantsim = std::make_unique<plantsim::PlantsimProcess>(PLANTSIM_EXECUTABLE, link.string(), arguments);
         port = std::make_unique<serial::SerialPort>(link.string());
-        station = std::make_unique<Station>(StationServices{clock, desktop, *port, folder.path()});
+        station = std::make_unique<Station>(StationServices{clock, desktop, *port, folder.path(), {5, 1, 0}});
+        registerStationWindows(*station);
         station->run();
     }
 
@@ -66,7 +70,7 @@ TEST_F(StationOverPty, TitleComesFromTheControllerAndClosingZeroesRegistersOneTo
     start({"--model", "32"});
     FormRanvikv5& main = station->form<FormRanvikv5>();
     EXPECT_EQ(main.caption(), "Pellumv5.1.0-Usina de Asfalto");
-    EXPECT_TRUE(station->m.HasFiveTemperatures);
+    EXPECT_TRUE(station->group<Link>().HasFiveTemperatures);
     EXPECT_FALSE(main.GaugeTmp5.state().isGreyed());
 
     station->ws().closeByPerson(main);
@@ -100,14 +104,15 @@ TEST_F(StationOverPty, SilentControllerLeavesTheDesignTitleAndGreyedGaugesWithou
 TEST_F(StationOverPty, MissingDeviceStartsTheStationAndLogsTheFaultOnce) {
     port = std::make_unique<serial::SerialPort>((folder.path() / "no-such-tty").string());
     station = std::make_unique<Station>(StationServices{clock, desktop, *port, folder.path()});
+    registerStationWindows(*station);
     station->run();
     ASSERT_FALSE(station->ws().ended());
     EXPECT_EQ(station->form<FormRanvikv5>().caption(), "Usina de Asfalto");
     int logged = 0;
-    station->m.ErrorLogRecordset.moveFirst();
-    while (!station->m.ErrorLogRecordset.eof()) {
+    station->group<Databases>().ErrorLogRecordset.moveFirst();
+    while (!station->group<Databases>().ErrorLogRecordset.eof()) {
         ++logged;
-        station->m.ErrorLogRecordset.moveNext();
+        station->group<Databases>().ErrorLogRecordset.moveNext();
     }
     EXPECT_EQ(logged, 1);
 }

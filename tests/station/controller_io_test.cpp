@@ -7,8 +7,8 @@ namespace usina::test {
 TEST_F(StationTest, ReadReturnsTheRegisterAndWriteSetsIt) {
     plantConfig.modelCode = 31;
     start();
-    EXPECT_EQ(m().ReadControllerByte(0), 31);
-    m().WriteControllerByte(6, 200);
+    EXPECT_EQ(controller().ReadControllerByte(0), 31);
+    controller().WriteControllerByte(6, 200);
     EXPECT_EQ(plant->written(6), 200);
 }
 
@@ -17,13 +17,13 @@ TEST_F(StationTest, TimedOutReadGivesZeroAndTheMessageOnceUntilTheLineIsCleared)
     link->setFaults(plantsim::AnswerFaults{true, false, 0});
     main().LblOcorrenc.setCaption("");
     const double t0 = clock.monotonicSeconds();
-    EXPECT_EQ(m().ReadControllerByte(10), 0);
+    EXPECT_EQ(controller().ReadControllerByte(10), 0);
     EXPECT_GT(clock.monotonicSeconds() - t0, 0.2);
     EXPECT_LT(clock.monotonicSeconds() - t0, 0.21);
     EXPECT_EQ(main().LblOcorrenc.caption(), "Falha de Comunicação");
-    m().CurrentOccurrence = "";
-    EXPECT_EQ(m().ReadControllerByte(11), 0);
-    EXPECT_EQ(m().CurrentOccurrence, ""); // the line was still occupied
+    services().CurrentOccurrence = "";
+    EXPECT_EQ(controller().ReadControllerByte(11), 0);
+    EXPECT_EQ(services().CurrentOccurrence, ""); // the line was still occupied
 }
 
 TEST_F(StationTest, ReadBegunJustBeforeMidnightEndsAfterTwoTenthsOfASecond) {
@@ -31,7 +31,7 @@ TEST_F(StationTest, ReadBegunJustBeforeMidnightEndsAfterTwoTenthsOfASecond) {
     link->setFaults(plantsim::AnswerFaults{true, false, 0});
     clock.set(Date{2026, 12, 10}, 86399.9);
     const double t0 = clock.monotonicSeconds();
-    EXPECT_EQ(m().ReadControllerByte(10), 0);
+    EXPECT_EQ(controller().ReadControllerByte(10), 0);
     EXPECT_NEAR(clock.monotonicSeconds() - t0, 0.2, 0.01);
     EXPECT_EQ(clock.today(), (Date{2026, 12, 11}));
     EXPECT_LT(clock.secondsSinceMidnight(), 0.2);
@@ -40,13 +40,19 @@ TEST_F(StationTest, ReadBegunJustBeforeMidnightEndsAfterTwoTenthsOfASecond) {
 TEST_F(StationTest, TwoByteAnswerGivesTheFirstByte) {
     plantConfig.modelCode = 32;
     start(plantsim::AnswerFaults{false, true, 0});
-    EXPECT_EQ(m().ReadControllerByte(0), 32);
-    EXPECT_EQ(m().ReadControllerByte(0), 32);
+    EXPECT_EQ(controller().ReadControllerByte(0), 32);
+    EXPECT_EQ(controller().ReadControllerByte(0), 32);
 }
 
 TEST_F(StationTest, ValueOutsideAByteIsRefusedNotSentAsAnotherValue) {
     start();
-    EXPECT_THROW(m().WriteControllerByte(1, 256), RunTimeError);
+    try {
+        controller().WriteControllerByte(1, 256);
+        ADD_FAILURE() << "256 was sent";
+    } catch (const RunTimeError& e) {
+        EXPECT_EQ(e.number(), error_number::invalidProcedureCall);
+        EXPECT_STREQ(e.what(), "Valor fora do intervalo de 0 a 255 para o controlador: 256");
+    }
     EXPECT_EQ(plant->written(1), 0);
 }
 

@@ -11,9 +11,9 @@ namespace usina::test {
 TEST_F(StationTest, FirstStartOfANewDayResetsTheDayTotalAndStoresTodayAtOnce) {
     sql("datranvik.mdb", "UPDATE totalizador SET par_diaria = 37.5, total = 1234.56, datatot = '2026-12-09'");
     start();
-    EXPECT_EQ(m().DailyBase, 0);
-    EXPECT_EQ(m().DailyProduction, 0);
-    EXPECT_EQ(m().TotalBase, 1234.56);
+    EXPECT_EQ(process().DailyBase, 0);
+    EXPECT_EQ(process().DailyProduction, 0);
+    EXPECT_EQ(process().TotalBase, 1234.56);
     EXPECT_EQ(main().Txtprod_par_diaria.text(), "0,00");
     EXPECT_EQ(main().Txtprod_tot.text(), "1234,56");
     EXPECT_EQ(main().Txtprod_par.text(), "0");
@@ -26,20 +26,19 @@ TEST_F(StationTest, FirstStartOfANewDayResetsTheDayTotalAndStoresTodayAtOnce) {
 TEST_F(StationTest, SecondStartTheSameDayShowsTheStoredDayTotal) {
     sql("datranvik.mdb", "UPDATE totalizador SET par_diaria = 37.5, total = 1234.56, datatot = '2026-12-10'");
     start();
-    EXPECT_EQ(m().DailyBase, 37.5);
+    EXPECT_EQ(process().DailyBase, 37.5);
     EXPECT_EQ(main().Txtprod_par_diaria.text(), "37,50");
 }
 
 TEST_F(StationTest, LoadTranslatesCaptionsAndMenusAndTakesTheFirstMixInKeyOrder) {
     sql("calranvik.mdb", "UPDATE constantes SET idioma = 'ingles'");
     start();
-    EXPECT_EQ(main().mnuarq.caption(), m().TranslateText("&Arquivo"));
-    EXPECT_NE(main().mnuarq.caption(), "&Arquivo");
-    EXPECT_EQ(main().Frame2.caption(), m().TranslateText("Temperaturas"));
+    EXPECT_EQ(main().mnuarq.caption(), "&File");
+    EXPECT_EQ(main().Frame2.caption(), "Temperatures");
     EXPECT_EQ(main().DBCombomist.text(), "CBUQ FAIXA C");
-    EXPECT_EQ(m().CurrentMix, "CBUQ FAIXA C");
-    EXPECT_EQ(m().MixRate, 150);
-    EXPECT_EQ(m().UserLevel, "0");
+    EXPECT_EQ(mainState().CurrentMix, "CBUQ FAIXA C");
+    EXPECT_EQ(mix().MixRate, 150);
+    EXPECT_EQ(access().UserLevel, "0");
     EXPECT_EQ(main().FrmSilo1.caption(), "Brita 1");
     EXPECT_EQ(main().LblDia.caption(), "10/12/26");
 }
@@ -50,14 +49,14 @@ TEST_F(StationTest, RateStartsAtTheMixRateWithinTheMaximum) {
     EXPECT_EQ(main().Lblmax.caption(), "200");
     EXPECT_EQ(main().HScroll.value(), 150);
     EXPECT_EQ(main().LblProd.caption(), "150");
-    EXPECT_EQ(m().ProductionTarget, 150);
+    EXPECT_EQ(process().ProductionTarget, 150);
 }
 
 TEST_F(StationTest, FirstMixAboveTheMaximumIsHeldAtTheMaximumWithAMessage) {
     sql("datranvik.mdb", "UPDATE alt_mist SET producao_o = 250 WHERE mistura = 'CBUQ FAIXA C'");
     start();
     EXPECT_EQ(main().LblOcorrenc.caption(), "A produção escolhida excede a capacidade da usina.");
-    EXPECT_EQ(m().MixRate, 200);
+    EXPECT_EQ(mix().MixRate, 200);
     EXPECT_EQ(main().HScroll.value(), 200);
     EXPECT_EQ(main().LblProd.caption(), "200");
 }
@@ -67,7 +66,7 @@ TEST_F(StationTest, RateBelow20IsRaisedTo20) {
     start();
     EXPECT_EQ(main().HScroll.value(), 20);
     EXPECT_EQ(main().LblProd.caption(), "20");
-    EXPECT_EQ(m().ProductionTarget, 20);
+    EXPECT_EQ(process().ProductionTarget, 20);
 }
 
 TEST_F(StationTest, GaugeBandsGoIntoTheConstantsScreenWhichStaysLoadedHidden) {
@@ -106,8 +105,8 @@ TEST_P(ModelCodes, TitleAndTemperatureGaugesFollowTheModelCode) {
     const std::string designTitle = "Usina de Asfalto";
     EXPECT_EQ(main().caption(),
               c.titlePrefix ? std::string(c.titlePrefix) + "5.1.0-" + designTitle : designTitle);
-    EXPECT_EQ(m().ControllerModelCode, c.code);
-    EXPECT_EQ(m().HasFiveTemperatures, c.fiveTemperatures);
+    EXPECT_EQ(controller().ControllerModelCode, c.code);
+    EXPECT_EQ(controller().HasFiveTemperatures, c.fiveTemperatures);
     EXPECT_EQ(main().GaugeTmp4.state().isGreyed(), !c.fiveTemperatures);
     EXPECT_EQ(main().GaugeTmp5.state().isGreyed(), !c.fiveTemperatures);
     EXPECT_FALSE(main().GaugeTmp3.state().isGreyed());
@@ -127,7 +126,7 @@ TEST_F(StationTest, SilentControllerGivesThreeTimeOutsTheDesignTitleAndGreyedGau
     const double before = clock.monotonicSeconds();
     start(plantsim::AnswerFaults{true, false, 0});
     EXPECT_EQ(main().caption(), "Usina de Asfalto");
-    EXPECT_EQ(m().ControllerModelCode, 0);
+    EXPECT_EQ(controller().ControllerModelCode, 0);
     EXPECT_TRUE(main().GaugeTmp4.state().isGreyed());
     EXPECT_EQ(main().LblOcorrenc.caption(), "Falha de Comunicação");
     // Three reads of just over 0.2 s each.
@@ -140,8 +139,8 @@ TEST_F(StationTest, PumpOutputsNameTheAdditiveFrameAndTheMixEditorsLabel) {
     start();
     EXPECT_EQ(main().Frame5[2].caption(), "Cap/Rap");
     EXPECT_EQ(station->form<FormAltera_rec>().Label3[5].caption(), "Cap/Rap");
-    EXPECT_EQ(m().MaltenoOutputAddress, 0);
-    EXPECT_EQ(m().FibreOutputAddress, 8);
+    EXPECT_EQ(mix().MaltenoOutputAddress, 0);
+    EXPECT_EQ(mix().FibreOutputAddress, 8);
 }
 
 TEST_F(StationTest, UnloadWhileRunningOrStoppingIsRefusedWithAMessageAndABeep) {
@@ -160,7 +159,7 @@ TEST_F(StationTest, UnloadWhileRunningOrStoppingIsRefusedWithAMessageAndABeep) {
         EXPECT_EQ(main().LblOcorrenc.caption(), "Desligar primeiro a Usina...");
         EXPECT_EQ(desktop.beeps(), beeps + 1);
         EXPECT_EQ(link->frames().size(), frames);
-        EXPECT_TRUE(m().MixRecordset.isOpen());
+        EXPECT_TRUE(db().MixRecordset.isOpen());
     }
 }
 
@@ -176,7 +175,7 @@ TEST_F(StationTest, UnloadWritesZeroToRegistersOneToEightAndEndsTheProgram) {
     EXPECT_THAT(after, ElementsAre("W 1=0", "W 2=0", "W 3=0", "W 4=0", "W 5=0", "W 6=0", "W 7=0", "W 8=0"));
     EXPECT_EQ(plant->written(3), 0);
     EXPECT_FALSE(link->isOpen());
-    EXPECT_FALSE(m().MixRecordset.isOpen());
+    EXPECT_FALSE(db().MixRecordset.isOpen());
     EXPECT_FALSE(main().TimerX.enabled());
 }
 

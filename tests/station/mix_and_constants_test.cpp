@@ -8,13 +8,13 @@ namespace usina::test {
 TEST_F(StationTest, LoadMixFillsTheVariablesTheEditorAndTheSiloCaptions) {
     start();
     main().txtumid[2].setText("3,5");
-    m().LoadMix("SMA 0/11");
-    EXPECT_EQ(m().MixRate, 120);
-    EXPECT_EQ(m().SiloPercent[1], 40);
-    EXPECT_EQ(m().AsphaltPercent, 6.5);
-    EXPECT_EQ(m().FibrePercent, 0.5);
-    EXPECT_EQ(m().SiloMoisture[2], 3.5);
-    EXPECT_EQ(m().SiloMoisture[1], 0); // a blank box counts 0
+    mix().LoadMix("SMA 0/11");
+    EXPECT_EQ(mix().MixRate, 120);
+    EXPECT_EQ(mix().SiloPercent[1], 40);
+    EXPECT_EQ(mix().AsphaltPercent, 6.5);
+    EXPECT_EQ(mix().FibrePercent, 0.5);
+    EXPECT_EQ(mix().SiloMoisture[2], 3.5);
+    EXPECT_EQ(mix().SiloMoisture[1], 0); // a blank box counts 0
     auto& editor = station->form<FormAltera_rec>();
     EXPECT_FALSE(editor.visible());
     EXPECT_EQ(editor.alt_traco.text(), "SMA 0/11");
@@ -28,32 +28,32 @@ TEST_F(StationTest, RecycledShareIsShownWithoutItsMalteno) {
     sql("datranvik.mdb", "UPDATE alt_mist SET quantdd5 = 20, malteno = 10 WHERE mistura = 'CBUQ FAIXA C'");
     start();
     EXPECT_EQ(main().Lblmis[5].caption(), "18");
-    EXPECT_EQ(m().SiloPercent[5], 20);
+    EXPECT_EQ(mix().SiloPercent[5], 20);
 }
 
 TEST_F(StationTest, MixKeyIsFoundWithoutRegardToCase) {
     start();
-    m().LoadMix("sma 0/11");
-    EXPECT_EQ(m().MixRate, 120);
+    mix().LoadMix("sma 0/11");
+    EXPECT_EQ(mix().MixRate, 120);
     EXPECT_EQ(station->form<FormAltera_rec>().alt_traco.text(), "SMA 0/11");
 }
 
 TEST_F(StationTest, MixThatIsNotFoundIsRefusedAndTheMixInForceStays) {
     start();
     main().LblOcorrenc.setCaption("");
-    m().LoadMix("NAO EXISTE");
+    mix().LoadMix("NAO EXISTE");
     EXPECT_EQ(main().LblOcorrenc.caption(), "Traço não encontrado: NAO EXISTE");
-    EXPECT_EQ(m().MixRate, 150);
-    EXPECT_EQ(m().SiloPercent[1], 32);
+    EXPECT_EQ(mix().MixRate, 150);
+    EXPECT_EQ(mix().SiloPercent[1], 32);
 }
 
 TEST_F(StationTest, MixWithAnEmptyFieldIsRefusedAndTheMixInForceStays) {
     sql("datranvik.mdb", "UPDATE alt_mist SET filler = NULL WHERE mistura = 'SMA 0/11'");
     start();
     main().LblOcorrenc.setCaption("");
-    m().LoadMix("SMA 0/11");
+    mix().LoadMix("SMA 0/11");
     EXPECT_EQ(main().LblOcorrenc.caption(), "Valor inválido no traço: SMA 0/11 (filler)");
-    EXPECT_EQ(m().MixRate, 150);
+    EXPECT_EQ(mix().MixRate, 150);
     EXPECT_EQ(main().FrmSilo1.caption(), "Brita 1");
     EXPECT_EQ(station->form<FormAltera_rec>().alt_traco.text(), "CBUQ FAIXA C");
 }
@@ -62,9 +62,9 @@ TEST_F(StationTest, DelaysBeyondTheDelayLinesAreLimited) {
     sql("datranvik.mdb", "UPDATE alt_mist SET tempo_asf = 250, tempo_fill = -3, tempo_malt = 3.7 WHERE "
                          "mistura = 'CBUQ FAIXA C'");
     start();
-    EXPECT_EQ(m().AsphaltDelay, 199);
-    EXPECT_EQ(m().FillerDelay, 0);
-    EXPECT_EQ(m().MaltenoDelay, 3.7);
+    EXPECT_EQ(mix().AsphaltDelay, 199);
+    EXPECT_EQ(mix().FillerDelay, 0);
+    EXPECT_EQ(mix().MaltenoDelay, 3.7);
 }
 
 struct PeriodCase {
@@ -77,7 +77,7 @@ class RecordPeriods : public StationTest, public ::testing::WithParamInterface<P
 TEST_P(RecordPeriods, RecordPeriodIsTgravTimesSixtyRoundedHalfToEven) {
     sql("calranvik.mdb", "UPDATE constantes SET tgrav = " + std::to_string(GetParam().tgrav));
     start();
-    EXPECT_EQ(m().RecordPeriod, GetParam().period);
+    EXPECT_EQ(services().RecordPeriod, GetParam().period);
 }
 
 INSTANTIATE_TEST_SUITE_P(Periods, RecordPeriods,
@@ -100,8 +100,8 @@ TEST_P(PumpOutputs, PumpOutputsSetTheAddressesAndTheCaption) {
                              ", saidamal = " + std::to_string(c.malteno));
     start();
     EXPECT_EQ(main().Frame5[2].caption(), c.caption);
-    EXPECT_EQ(m().MaltenoOutputAddress, c.maltenoAddress);
-    EXPECT_EQ(m().FibreOutputAddress, c.fibreAddress);
+    EXPECT_EQ(mix().MaltenoOutputAddress, c.maltenoAddress);
+    EXPECT_EQ(mix().FibreOutputAddress, c.fibreAddress);
 }
 
 INSTANTIATE_TEST_SUITE_P(Outputs, PumpOutputs,
@@ -112,17 +112,17 @@ TEST_F(StationTest, PumpOutputsThatMatchNoRowLeaveCaptionAndAddressesAsTheyWere)
     sql("calranvik.mdb", "UPDATE constantes SET saidafb = 1, saidamal = 0");
     start();
     sql("calranvik.mdb", "UPDATE constantes SET saidafb = NULL, saidamal = 1");
-    m().LoadConstants();
+    mix().LoadConstants();
     EXPECT_EQ(main().Frame5[2].caption(), "Cap/Rap");
-    EXPECT_EQ(m().FibreOutputAddress, 8);
+    EXPECT_EQ(mix().FibreOutputAddress, 8);
 }
 
 TEST_F(StationTest, ConstantsFillTheCalibrationAndTheGauges) {
     start();
-    EXPECT_EQ(m().Kpes[1], 0.2);
-    EXPECT_EQ(m().Kvel[3], 0.22);
-    EXPECT_EQ(m().Tara[2], 15);
-    EXPECT_EQ(m().TempMax[2], 180);
+    EXPECT_EQ(mix().Kpes[1], 0.2);
+    EXPECT_EQ(mix().Kvel[3], 0.22);
+    EXPECT_EQ(mix().Tara[2], 15);
+    EXPECT_EQ(mix().TempMax[2], 180);
     EXPECT_EQ(main().GaugeTmp2.property(forms::gauge_dispid::caption), Value("Massa"));
     const auto& temperature = main().GaugeTmp1.state();
     EXPECT_EQ(temperature.band(0).start, 0);
@@ -137,15 +137,15 @@ TEST_F(StationTest, ConstantsWithAFieldThatIsNoNumberAreRefusedAndTheConstantsIn
     start();
     sql("calranvik.mdb", "UPDATE constantes SET kvel2 = NULL, kpes1 = 0.9");
     main().LblOcorrenc.setCaption("");
-    m().LoadConstants();
+    mix().LoadConstants();
     EXPECT_EQ(main().LblOcorrenc.caption(), "Valor inválido nas constantes: kvel2");
-    EXPECT_EQ(m().Kpes[1], 0.2);
+    EXPECT_EQ(mix().Kpes[1], 0.2);
 }
 
 TEST_F(StationTest, StoredZeroFillerConstantIsHeldAtTheMinimumTheConstantsScreenKeeps) {
     sql("calranvik.mdb", "UPDATE constantes SET kfill = 0");
     start();
-    EXPECT_EQ(m().Kfill, 0.1);
+    EXPECT_EQ(mix().Kfill, 0.1);
 }
 
 } // namespace usina::test

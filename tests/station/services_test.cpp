@@ -5,6 +5,8 @@
 #include "platform/value/run_time_error.h"
 #include "tests/station/station_fixture.h"
 
+#include <stdexcept>
+
 using ::testing::HasSubstr;
 
 namespace usina::test {
@@ -14,38 +16,39 @@ TEST_F(StationTest, TranslateTextLooksUpTheLanguageColumn) {
     sql("idioma.mdb", "INSERT INTO lingua (texto, portugues, espanhol, ingles, italiano, frances, alemao) "
                       "VALUES ('Texto sem tradução', 'x', 'x', NULL, 'x', 'x', 'x')");
     start();
-    EXPECT_EQ(m().TranslateText("Iniciar Processo"), "Start Process");
-    EXPECT_EQ(m().TranslateText("INICIAR PROCESSO"), "Start Process"); // keys compare without regard to case
-    EXPECT_EQ(m().TranslateText("Texto que não existe"), "######");
-    EXPECT_EQ(m().TranslateText("Texto sem tradução"), "naotem");
-    EXPECT_EQ(m().TranslateText("Iniciar Processo "), "######"); // a trailing blank counts
+    EXPECT_EQ(services().TranslateText("Iniciar Processo"), "Start Process");
+    EXPECT_EQ(services().TranslateText("INICIAR PROCESSO"),
+              "Start Process"); // keys compare without regard to case
+    EXPECT_EQ(services().TranslateText("Texto que não existe"), "######");
+    EXPECT_EQ(services().TranslateText("Texto sem tradução"), "naotem");
+    EXPECT_EQ(services().TranslateText("Iniciar Processo "), "######"); // a trailing blank counts
 }
 
 TEST_F(StationTest, EmptyTextIsTranslatedWithoutALookup) {
     start();
-    m().LanguageRecordset.seek(Value("Iniciar Processo"));
-    EXPECT_EQ(m().TranslateText(""), "");
-    EXPECT_EQ(toText(m().LanguageRecordset.field("texto")), "Iniciar Processo");
+    db().LanguageRecordset.seek(Value("Iniciar Processo"));
+    EXPECT_EQ(services().TranslateText(""), "");
+    EXPECT_EQ(toText(db().LanguageRecordset.field("texto")), "Iniciar Processo");
 }
 
 TEST_F(StationTest, LanguageTheTableDoesNotKnowFallsBackToPortuguese) {
     sql("calranvik.mdb", "UPDATE constantes SET idioma = 'klingon'");
     start();
-    EXPECT_EQ(m().LanguageColumn, "portugues");
+    EXPECT_EQ(services().LanguageColumn, "portugues");
     EXPECT_EQ(main().CmdLiga.caption(), "Iniciar Processo");
 }
 
 TEST_F(StationTest, FirstMessageOnTheLineWinsAndSetsTheRecordCounterOnce) {
     start();
     main().LblOcorrenc.setCaption("");
-    m().RecordPeriod = 120;
-    m().RecordTick = 3;
-    m().ShowOccurrence("primeira");
-    m().RecordTick = 40;
-    m().ShowOccurrence("segunda");
+    services().RecordPeriod = 120;
+    services().RecordTick = 3;
+    services().ShowOccurrence("primeira");
+    services().RecordTick = 40;
+    services().ShowOccurrence("segunda");
     EXPECT_EQ(main().LblOcorrenc.caption(), "primeira");
-    EXPECT_EQ(m().CurrentOccurrence, "primeira");
-    EXPECT_EQ(m().RecordTick, 40);
+    EXPECT_EQ(services().CurrentOccurrence, "primeira");
+    EXPECT_EQ(services().RecordTick, 40);
 }
 
 TEST_F(StationTest, NumericKeyFilterLetsDigitsCommaEnterAndBackspaceThrough) {
@@ -61,7 +64,7 @@ TEST_F(StationTest, NumericKeyFilterLetsDigitsCommaEnterAndBackspaceThrough) {
         SCOPED_TRACE(c.key);
         main().LblOcorrenc.setCaption("");
         int key = c.key;
-        EXPECT_EQ(m().NumericKeyFilter(key), c.result);
+        EXPECT_EQ(services().NumericKeyFilter(key), c.result);
         EXPECT_EQ(key, c.result);
         const bool dropped = c.result == 0;
         EXPECT_EQ(main().LblOcorrenc.caption(), dropped ? "Use Números !" : "");
@@ -75,7 +78,7 @@ TEST_F(StationTest, DroppedKeyBeepsEveryTimeButTheMessageOnlyWhenTheLineIsFree) 
     main().LblOcorrenc.setCaption("outra");
     const int beeps = desktop.beeps();
     int key = '.';
-    m().NumericKeyFilter(key);
+    services().NumericKeyFilter(key);
     EXPECT_EQ(main().LblOcorrenc.caption(), "outra");
     EXPECT_EQ(desktop.beeps(), beeps + 1);
 }
@@ -83,22 +86,22 @@ TEST_F(StationTest, DroppedKeyBeepsEveryTimeButTheMessageOnlyWhenTheLineIsFree) 
 TEST_F(StationTest, IsDigitKeyIsTrueForDigitsAndBackspaceOnly) {
     start();
     for (int key = 0; key < 256; ++key) {
-        EXPECT_EQ(m().IsDigitKey(key), (key >= '0' && key <= '9') || key == 8) << key;
+        EXPECT_EQ(services().IsDigitKey(key), (key >= '0' && key <= '9') || key == 8) << key;
     }
 }
 
 TEST_F(StationTest, NullToEmptyReplacesNullInTheCallersVariable) {
     start();
     Value v = Value::null();
-    EXPECT_EQ(m().NullToEmpty(v), Value(""));
+    EXPECT_EQ(services().NullToEmpty(v), Value(""));
     EXPECT_EQ(v, Value(""));
     Value kept(12.5);
-    EXPECT_EQ(m().NullToEmpty(kept), Value(12.5));
+    EXPECT_EQ(services().NullToEmpty(kept), Value(12.5));
 }
 
 TEST_F(StationTest, LogErrorStoresABlankForAnEmptyDescription) {
     start();
-    m().LogError(13, "", "FormConfig", "CmdAplicar");
+    services().LogError(13, "", "FormConfig", "CmdAplicar");
     const auto rows =
         database("bdruntime.mdb")
             .query(
@@ -117,7 +120,7 @@ TEST_F(StationTest, TranslateFormKeepsAnEmptyLabelEmpty) {
     EXPECT_EQ(main().LblOcorrenc.caption(), "");
     EXPECT_EQ(main().Lblmax.caption(), "200"); // written after the translation by the load
     main().LblDia.setCaption("");
-    m().TranslateForm(main());
+    services().TranslateForm(main());
     EXPECT_EQ(main().LblDia.caption(), "");
 }
 
@@ -138,6 +141,17 @@ TEST_F(StationTest, ErrorNoHandlerTrappedIsLoggedOnceShownAndTheStationRunsOn) {
     EXPECT_EQ(rows[0][3].text, "TimerTempo_Timer");
     EXPECT_THAT(main().LblOcorrenc.caption(), HasSubstr("Tipos incompatíveis"));
     EXPECT_FALSE(station->ws().ended());
+}
+
+TEST_F(StationTest, FaultOfTheProgramItselfIsLoggedAndShownInPortuguese) {
+    start();
+    main().TimerTempo.Tick = [] { throw std::logic_error("vector::_M_range_check"); };
+    desktop.advance(0.8);
+    const auto rows = database("bdruntime.mdb").query("SELECT \"Num do erro\", \"Erro\" FROM Tblerro");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0][0].number, 51);
+    EXPECT_EQ(rows[0][1].text, "Erro interno do programa");
+    EXPECT_EQ(main().LblOcorrenc.caption(), "Erro de execução 51: Erro interno do programa");
 }
 
 } // namespace usina::test

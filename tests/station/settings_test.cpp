@@ -9,10 +9,10 @@ namespace usina::test {
 TEST_F(StationTest, MissingSettingsFileGivesCountsOfOneTheLockAndANewFileWithElevenKeys) {
     start();
     for (int i = 1; i <= 5; ++i) {
-        EXPECT_EQ(m().SiloAverageCount[i], 1);
-        EXPECT_EQ(m().TempAverageCount[i], 1);
+        EXPECT_EQ(settings().SiloAverageCount[i], 1);
+        EXPECT_EQ(settings().TempAverageCount[i], 1);
     }
-    EXPECT_TRUE(m().LockStartDuringConfig);
+    EXPECT_TRUE(settings().LockStartDuringConfig);
     EXPECT_EQ(readSettings(),
               "[Configuracoes]\r\nMediaSilo1=1\r\nMediaSilo2=1\r\nMediaSilo3=1\r\nMediaSilo4=1\r\n"
               "MediaSilo5=1\r\nMediaTmp6=1\r\nMediaTmp7=1\r\nMediaTmp8=1\r\nMediaTmp9=1\r\n"
@@ -32,8 +32,8 @@ TEST_P(SettingsValues, MediaSilo3IsReadLimitedAndRewrittenOnlyWhenNoNumber) {
     writeSettings(std::string("[Configuracoes]\r\nMediaSilo3=") + c.stored +
                   "\r\nMediaTmp8=4\r\n[Geral]\r\nBloquear=0\r\n");
     start();
-    EXPECT_EQ(m().SiloAverageCount[3], c.count);
-    EXPECT_EQ(m().TempAverageCount[3], 4);
+    EXPECT_EQ(settings().SiloAverageCount[3], c.count);
+    EXPECT_EQ(settings().TempAverageCount[3], 4);
     const std::string file = readSettings();
     EXPECT_EQ(file.find("MediaSilo3=1\r\n") != std::string::npos,
               c.rewritten || std::string(c.stored) == "1");
@@ -58,7 +58,7 @@ TEST_P(LockValues, BloquearIsOnOnlyForOne) {
     const LockCase& c = GetParam();
     writeSettings(std::string("[Geral]\r\nBloquear=") + c.stored + "\r\n");
     start();
-    EXPECT_EQ(m().LockStartDuringConfig, c.locked);
+    EXPECT_EQ(settings().LockStartDuringConfig, c.locked);
     EXPECT_EQ(readSettings().find("Bloquear=1\r\n") != std::string::npos,
               c.rewritten || std::string(c.stored) == "1");
     EXPECT_EQ(readSettings().find(std::string("Bloquear=") + c.stored) != std::string::npos, !c.rewritten);
@@ -72,11 +72,11 @@ INSTANTIATE_TEST_SUITE_P(Values, LockValues,
 TEST_F(StationTest, ReadIniValueCutsAt255CharactersAndTrims) {
     start();
     const std::string file = settingsFile().string();
-    m().WriteIniValue(file, "Teste", "Longo", std::string(300, 'x'));
-    EXPECT_EQ(m().ReadIniValue(file, "Teste", "Longo", ""), std::string(255, 'x'));
-    EXPECT_EQ(m().ReadIniValue(file, "Teste", "Falta", "padrao"), "padrao");
-    m().WriteIniValue(file, "Teste", "Vazio", "");
-    EXPECT_EQ(m().ReadIniValue(file, "Teste", "Vazio", "padrao"), "");
+    settings().WriteIniValue(file, "Teste", "Longo", std::string(300, 'x'));
+    EXPECT_EQ(settings().ReadIniValue(file, "Teste", "Longo", ""), std::string(255, 'x'));
+    EXPECT_EQ(settings().ReadIniValue(file, "Teste", "Falta", "padrao"), "padrao");
+    settings().WriteIniValue(file, "Teste", "Vazio", "");
+    EXPECT_EQ(settings().ReadIniValue(file, "Teste", "Vazio", "padrao"), "");
 }
 
 } // namespace usina::test

@@ -1,11 +1,61 @@
 // The start: single instance, settings file, screen width, splash, databases, main window.
 
 #include "core/form_splash.h"
+#include "platform/forms/observer.h"
 #include "tests/station/station_fixture.h"
 
+#include <set>
+
+using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
 namespace usina::test {
+
+namespace {
+
+// Notes in the timeline when the splash and the main window load, show and unload.
+class WindowEvents : public forms::ModelObserver {
+public:
+    explicit WindowEvents(std::vector<std::string>& timeline) : timeline_(timeline) {}
+    void formChanged(forms::Form& form, forms::FormEvent event) override {
+        const char* what = event == forms::FormEvent::Loaded     ? " loaded"
+                           : event == forms::FormEvent::Shown    ? " shown"
+                           : event == forms::FormEvent::Unloaded ? " unloaded"
+                                                                 : nullptr;
+        if (what != nullptr && (form.name() == "FormSplash" || form.name() == "FormRanvikv5")) {
+            timeline_.push_back(form.name() + what);
+        }
+    }
+    void controlChanged(forms::Control&, forms::Property) override {}
+    void menuChanged(forms::MenuItem&, forms::Property) override {}
+    void focusChanged(forms::Control*) override {}
+
+private:
+    std::vector<std::string>& timeline_;
+};
+
+std::set<std::string> entriesOf(const std::filesystem::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+} // namespace
+
+TEST_F(StationTest, StartRunsItsStepsInOrder) {
+    create();
+    desktop.settingsFile = settingsFile();
+    WindowEvents events(desktop.timeline);
+    station->ws().setObserver(&events);
+    station->run();
+    station->ws().setObserver(nullptr);
+    EXPECT_THAT(desktop.timeline,
+                ElementsAre("screen width", "settings file there", "FormSplash loaded", "FormSplash shown",
+                            "pending events", "hourglass", "default pointer", "FormRanvikv5 loaded",
+                            "FormRanvikv5 shown", "FormSplash unloaded"));
+}
 
 TEST_F(StationTest, StartShowsTheMainWindowAndUnloadsTheSplash) {
     start();
@@ -14,32 +64,57 @@ TEST_F(StationTest, StartShowsTheMainWindowAndUnloadsTheSplash) {
     EXPECT_TRUE(main().visible());
     EXPECT_EQ(station->ws().peek<FormSplash>(), nullptr);
     for (store::TableRecordset* rs :
-         {&m().RelCargaRecordset, &m().RelProducaoRecordset, &m().RelConMatRecordset, &m().RelPlacasRecordset,
-          &m().ErrorLogRecordset, &m().ProductionRecordset, &m().LanguageRecordset, &m().MixRecordset,
-          &m().BitsRecordset, &m().UsersRecordset, &m().TotalizerRecordset, &m().ConstantsRecordset,
-          &m().GaugesRecordset}) {
+         {&db().RelCargaRecordset, &db().RelProducaoRecordset, &db().RelConMatRecordset,
+          &db().RelPlacasRecordset, &db().ErrorLogRecordset, &db().ProductionRecordset,
+          &db().LanguageRecordset, &db().MixRecordset, &db().BitsRecordset, &db().UsersRecordset,
+          &db().TotalizerRecordset, &db().ConstantsRecordset, &db().GaugesRecordset}) {
         EXPECT_TRUE(rs->isOpen()) << rs->tableName();
     }
-    EXPECT_EQ(m().ErrorTrapEnabled, 0);
-    EXPECT_EQ(m().SerialDisabled, 0);
+    EXPECT_EQ(services().ErrorTrapEnabled, 0);
+    EXPECT_EQ(settings().SerialDisabled, 0);
     EXPECT_EQ(desktop.mousePointer(), forms::MousePointer::Default);
 }
 
+TEST_F(StationTest, RecordsetsOpenInOrderAndOnlyTheTotalsCommitWithoutAFlush) {
+    std::vector<std::string> tables;
+    std::vector<std::string> withoutFlush;
+    for (const Databases::RecordsetPlace& place : Databases::places()) {
+        tables.push_back(place.table);
+        if (!place.durableCommits) {
+            withoutFlush.push_back(place.table);
+        }
+    }
+    EXPECT_THAT(tables,
+                ElementsAre("RelCarga", "RelProducao", "RelConMat", "RelPlacas", "Tblerro", "Tabela",
+                            "lingua", "alt_mist", "bits", "senhas", "totalizador", "constantes", "gauges"));
+    EXPECT_THAT(withoutFlush, ElementsAre("totalizador"));
+}
+
 TEST_F(StationTest, SplashShowsTheVersionWhateverItsDesignText) {
+    version = ProgramVersion{12, 0, 7};
     start();
     FormSplash& splash = station->form<FormSplash>();
-    EXPECT_EQ(splash.lblVersion.caption(), "Versão 5.1.0");
+    EXPECT_EQ(splash.lblVersion.caption(), "Versão 12.0.7");
 }
 
 TEST_F(StationTest, SecondStationOnTheSameFolderEndsAtOnceAndSilently) {
     start();
+    // Whatever the second station wrote would show in the folder: a settings file, or the writer's
+    // temporary ".Parametros.ini.XXXXXX" beside it.
+    std::filesystem::remove(settingsFile());
+    const std::set<std::string> before = entriesOf(folder.path());
     StationServices services{clock, desktop, *link, folder.path()};
     Station second(services);
+    registerStationWindows(second);
     second.run();
     EXPECT_TRUE(second.ws().ended());
     EXPECT_EQ(second.ws().peek<FormRanvikv5>(), nullptr);
     EXPECT_TRUE(desktop.messageBoxes().empty());
-    EXPECT_FALSE(std::filesystem::exists(folder.path() / "Parametros.ini.tmp"));
+    EXPECT_FALSE(std::filesystem::exists(settingsFile()));
+    for (const std::string& name : entriesOf(folder.path())) {
+        EXPECT_NE(name.rfind(".Parametros.ini.", 0), 0u) << name;
+    }
+    EXPECT_EQ(entriesOf(folder.path()), before);
 }
 
 TEST_F(StationTest, ScreenNarrowerThan800PixelsIsRefusedWithTheMessage) {
@@ -51,7 +126,7 @@ TEST_F(StationTest, ScreenNarrowerThan800PixelsIsRefusedWithTheMessage) {
     EXPECT_EQ(desktop.messageBoxes()[0].title, "Ranvikv5011");
     EXPECT_EQ(desktop.messageBoxes()[0].style, forms::msgbox::critical);
     EXPECT_EQ(station->ws().peek<FormSplash>(), nullptr);
-    EXPECT_FALSE(m().LanguageRecordset.isOpen());
+    EXPECT_FALSE(db().LanguageRecordset.isOpen());
 }
 
 TEST_F(StationTest, ScreenOf800PixelsIsAccepted) {

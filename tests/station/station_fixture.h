@@ -2,9 +2,18 @@
 // A station on a temporary program folder holding fresh copies of the delivered databases, on virtual
 // time, with the plant controller simulated in process.
 
+#include "app/station_windows.h"
+#include "core/access_state.h"
+#include "core/databases.h"
+#include "core/shared_services.h"
+#include "core/startup_and_settings.h"
 #include "core/station.h"
+#include "plant/controller/link.h"
 #include "plant/form_ranvikv5.h"
-#include "platform/forms/virtual_desktop.h"
+#include "plant/main_window_state.h"
+#include "plant/mix_and_calibration.h"
+#include "plant/process_and_totals.h"
+#include "tests/station/recording_desktop.h"
 #include "tests/support/sqlite_file.h"
 #include "tests/support/temporary_folder.h"
 #include "tools/plantsim/plant_model.h"
@@ -31,6 +40,8 @@ protected:
 
     // The plant behind the link; configure before start().
     plantsim::PlantModelConfig plantConfig;
+    // The program's version as the tests expect to see it, whatever the build's is.
+    ProgramVersion version{5, 1, 0};
 
     // The station, built but not started (a renderer may want to observe it from the first form on).
     Station& create(plantsim::AnswerFaults faults = {}) {
@@ -40,7 +51,8 @@ protected:
         link->onIdleWait = [this](std::chrono::microseconds d) {
             clock.advance(static_cast<double>(d.count()) / 1e6);
         };
-        station = std::make_unique<Station>(StationServices{clock, desktop, *link, folder.path()});
+        station = std::make_unique<Station>(StationServices{clock, desktop, *link, folder.path(), version});
+        registerStationWindows(*station);
         return *station;
     }
 
@@ -49,7 +61,15 @@ protected:
         return *station;
     }
 
-    Module1& m() { return station->m; }
+    // The groups of the module's state.
+    StartupAndSettings& settings() { return station->group<StartupAndSettings>(); }
+    Databases& db() { return station->group<Databases>(); }
+    SharedServices& services() { return station->group<SharedServices>(); }
+    AccessState& access() { return station->group<AccessState>(); }
+    Link& controller() { return station->group<Link>(); }
+    MixAndCalibration& mix() { return station->group<MixAndCalibration>(); }
+    ProcessAndTotals& process() { return station->group<ProcessAndTotals>(); }
+    MainWindowState& mainState() { return station->group<MainWindowState>(); }
     FormRanvikv5& main() { return station->form<FormRanvikv5>(); }
 
     // Changes a delivered file before the start (or reads it afterwards).
@@ -67,7 +87,7 @@ protected:
 
     TemporaryFolder folder;
     forms::VirtualClock clock{Date{2026, 12, 10}, 8 * 3600.0};
-    forms::VirtualDesktop desktop;
+    RecordingDesktop desktop;
     std::unique_ptr<plantsim::PlantModel> plant;
     std::unique_ptr<plantsim::SimulatedLink> link;
     std::unique_ptr<Station> station;

@@ -57,7 +57,7 @@ class InEveryLanguage : public StationTest, public ::testing::WithParamInterface
 TEST_P(InEveryLanguage, MainWindowShowsNoMissingOrEmptyTranslation) {
     sql("calranvik.mdb", std::string("UPDATE constantes SET idioma = '") + GetParam() + "'");
     start();
-    EXPECT_EQ(m().LanguageColumn, GetParam());
+    EXPECT_EQ(services().LanguageColumn, GetParam());
     FormRanvikv5& form = main();
     EXPECT_EQ(form.caption().find("######"), std::string::npos) << form.caption();
     for (forms::Control* c : form.controls()) {
@@ -70,7 +70,7 @@ TEST_P(InEveryLanguage, MainWindowShowsNoMissingOrEmptyTranslation) {
         EXPECT_EQ(item->caption().find("naotem"), std::string::npos) << item->name();
     }
     for (const char* message : messages) {
-        const std::string shown = m().TranslateText(message);
+        const std::string shown = services().TranslateText(message);
         EXPECT_NE(shown, "######") << message;
         EXPECT_NE(shown, "naotem") << message;
         EXPECT_FALSE(shown.empty()) << message;

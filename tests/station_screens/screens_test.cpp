@@ -1,5 +1,6 @@
 // The splash and the main window as the operator sees them, in each of the six languages.
 
+#include "app/plant_pictures.h"
 #include "core/form_splash.h"
 #include "platform/qt/grab_form.h"
 #include "platform/qt/qt_renderer.h"
@@ -23,6 +24,7 @@ namespace usina::test {
 namespace {
 
 QApplication& application() {
+    registerPlantPictures();
     return offscreenApplication();
 }
 
@@ -117,6 +119,8 @@ TEST_F(StationTest, SplashIsSavedAsAnImage) {
     const QImage image = qt::grabForm(splash);
     ASSERT_FALSE(image.isNull());
     EXPECT_GT(colourCount(image), 10);
+    // The plant's emblem is painted in its place (the splash has no menu bar: the image is the client area).
+    EXPECT_GT(colourCount(image.copy(24, 24, 120, 120)), 10);
     EXPECT_TRUE(image.save(QString::fromStdString(artifact("splash.png").string())));
     renderer.reset();
     deleteReleasedWindows();

@@ -1,0 +1,15 @@
+#include "app/station_windows.h"
+
+#include "core/core_windows.h"
+#include "plant/plant_windows.h"
+#include "setup/setup_windows.h"
+
+namespace usina {
+
+void registerStationWindows(Station& station) {
+    registerCoreWindows(station);
+    registerSetupWindows(station);
+    registerPlantWindows(station);
+}
+
+} // namespace usina

@@ -1,0 +1,13 @@
+#pragma once
+// Who is logged in: read by every subsystem, written by the logins and the windows that log out.
+
+#include <string>
+
+namespace usina {
+
+struct AccessState {
+    // The level, as text, of the user who passed the last login; "0" is nobody.
+    std::string UserLevel = "0";
+};
+
+} // namespace usina

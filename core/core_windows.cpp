@@ -1,0 +1,11 @@
+#include "core/core_windows.h"
+
+#include "core/form_splash.h"
+
+namespace usina {
+
+void registerCoreWindows(Station& station) {
+    station.defineForm<FormSplash>();
+}
+
+} // namespace usina

@@ -1,0 +1,39 @@
+#pragma once
+// The station's side of the controller link: the port opened and closed, registers read and written,
+// and what the controller said of itself.
+
+#include "plant/link/controller_link.h"
+
+#include <cstdint>
+
+namespace usina {
+
+class SharedServices;
+class StartupAndSettings;
+class Station;
+
+class Link {
+public:
+    explicit Link(Station& station);
+    Link(const Link&) = delete;
+    Link& operator=(const Link&) = delete;
+
+    // The controller's model code, read at the main window's load; 32 has five temperature inputs.
+    std::int16_t ControllerModelCode = 0;
+    bool HasFiveTemperatures = false;
+
+    void OpenSerialPort();
+    void CloseSerialPort();
+    // The register's byte; 0 when the controller does not answer in time ("Falha de Comunicação").
+    std::int16_t ReadControllerByte(const int& address);
+    void WriteControllerByte(const int& address, const int& value);
+
+private:
+    void logFault();
+
+    SharedServices& services;
+    StartupAndSettings& settings;
+    ControllerLink controller_;
+};
+
+} // namespace usina

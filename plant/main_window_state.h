@@ -1,0 +1,13 @@
+#pragma once
+// What the main window keeps for the run beyond its controls.
+
+#include <string>
+
+namespace usina {
+
+struct MainWindowState {
+    // The name of the mix in use.
+    std::string CurrentMix;
+};
+
+} // namespace usina
