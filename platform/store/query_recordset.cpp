@@ -2,6 +2,7 @@
 
 #include "platform/store/connection.h"
 #include "platform/store/field_conversion.h"
+#include "platform/store/store_error.h"
 #include "platform/value/run_time_error.h"
 #include "platform/value/text.h"
 
@@ -49,10 +50,13 @@ void QueryRecordset::open(const std::filesystem::path& file, const std::string& 
     fresh->connection = std::make_unique<Connection>(file, Connection::Access::ReadOnly);
     fresh->statement = fresh->connection->prepare(sql);
     Statement& statement = *fresh->statement;
+    if (!statement.isReadOnly())
+        throw StoreError(StoreFault::misuse, {file}, "A consulta só pode ler: " + sql,
+                         error_number::storeFailure);
     if (statement.parameterCount() != static_cast<int>(parameters.size()))
-        throw RunTimeError(error_number::invalidProcedureCall,
-                           "A consulta espera " + std::to_string(statement.parameterCount()) +
-                               " parâmetros, não " + std::to_string(parameters.size()) + ": " + sql);
+        throw StoreError(StoreFault::misuse, {file},
+                         "A consulta espera " + std::to_string(statement.parameterCount()) +
+                             " parâmetros, não " + std::to_string(parameters.size()) + ": " + sql);
     std::vector<StoredValue> bound;
     bound.reserve(parameters.size());
     for (const Value& parameter : parameters)

@@ -75,7 +75,7 @@ bool Statement::step() {
         return true;
     if (rc == SQLITE_DONE)
         return false;
-    throwStoreError(db_, sqlite3_extended_errcode(db_), "Falha no banco de dados");
+    throwStoreError(db_, sqlite3_extended_errcode(db_));
 }
 
 void Statement::reset() {
@@ -99,6 +99,10 @@ void Statement::run(const std::vector<StoredValue>& parameters) {
 
 int Statement::parameterCount() const {
     return sqlite3_bind_parameter_count(handle_);
+}
+
+bool Statement::isReadOnly() const {
+    return sqlite3_stmt_readonly(handle_) != 0;
 }
 
 int Statement::columnCount() const {

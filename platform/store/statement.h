@@ -36,6 +36,8 @@ public:
     void run(const std::vector<StoredValue>& parameters = {});
 
     int parameterCount() const;
+    // True for a statement that changes nothing in the file (a SELECT).
+    bool isReadOnly() const;
     int columnCount() const;
     std::string columnName(int column) const;
     // The declared type of a result column that comes straight from a table column; "" otherwise.
