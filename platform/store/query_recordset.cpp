@@ -18,6 +18,8 @@ struct QueryRecordset::Impl {
     std::vector<FieldType> types;
     std::unordered_map<std::string, std::size_t> byFoldedName;
     std::optional<std::vector<Value>> current;
+    // The table the rows come from, so that a damaged page is said of it.
+    std::string table;
 
     void requireOpen() const {
         if (!statement)
@@ -25,7 +27,14 @@ struct QueryRecordset::Impl {
     }
 
     void readRow() {
-        if (!statement->step()) {
+        bool more = false;
+        try {
+            more = statement->step();
+        } catch (const StoreError& e) {
+            statement->reset();
+            throw e.in(table);
+        }
+        if (!more) {
             current.reset();
             // Done: the read transaction ends here, not when the window closes the query.
             statement->reset();
@@ -67,6 +76,8 @@ void QueryRecordset::open(const std::filesystem::path& file, const std::string& 
         fresh->types.push_back(fieldTypeFromDeclared(statement.columnDeclaredType(c)));
         // Two result columns of one name: the first is the one found by name.
         fresh->byFoldedName.emplace(foldCase(fresh->names.back()), fresh->types.size() - 1);
+        if (fresh->table.empty())
+            fresh->table = statement.columnTable(c);
     }
     fresh->readRow();
     impl_ = std::move(fresh);

@@ -119,6 +119,11 @@ std::string Statement::columnDeclaredType(int column) const {
     return declared != nullptr ? declared : "";
 }
 
+std::string Statement::columnTable(int column) const {
+    const char* table = sqlite3_column_table_name(handle_, column);
+    return table != nullptr ? table : "";
+}
+
 StoredValue Statement::column(int column) const {
     switch (sqlite3_column_type(handle_, column)) {
     case SQLITE_INTEGER:

@@ -42,6 +42,8 @@ public:
     std::string columnName(int column) const;
     // The declared type of a result column that comes straight from a table column; "" otherwise.
     std::string columnDeclaredType(int column) const;
+    // The table a result column comes straight from; "" otherwise.
+    std::string columnTable(int column) const;
     StoredValue column(int column) const;
     std::vector<StoredValue> row() const;
 

@@ -6,6 +6,7 @@
 #include "tests/store/support/store_fixture.h"
 #include "tests/store/support/unprivileged.h"
 
+#include "platform/store/query_recordset.h"
 #include "platform/store/store_error.h"
 #include "platform/store/table_recordset.h"
 
@@ -132,6 +133,18 @@ TEST_F(BrokenFileTest, EachFaultIsSaidInPortugueseWithItsFileTableAndField) {
         {"damaged page",
          [this](const fs::path& file) { damageTheRootPageOf(file, "Tabela"); },
          openTabela,
+         false,
+         StoreFault::damaged,
+         store_error_number::notUsableAsDatabase,
+         "Tabela",
+         "",
+         {"O arquivo datranvik.mdb está danificado (tabela Tabela)."}},
+        {"damaged page, in a query",
+         [this](const fs::path& file) { damageTheRootPageOf(file, "Tabela"); },
+         [](const fs::path& file) {
+             QueryRecordset query;
+             query.open(file, "SELECT * FROM Tabela WHERE DATA >= ?", {Value(Date{2026, 1, 1})});
+         },
          false,
          StoreFault::damaged,
          store_error_number::notUsableAsDatabase,
