@@ -98,18 +98,16 @@ struct TableRecordset::Impl {
     // are read from it from now on.
     void catchUp() {
         writes->flush(file());
-        if (waiting.empty())
-            return;
-        if (waitingRow && !isWaiting(waitingRow)) {
-            const std::shared_ptr<QueuedWrite> row = std::exchange(waitingRow, nullptr);
-            if (row->state == QueuedWrite::State::written)
-                show(queries->find(row->writtenIdentity));
-            else
-                show(std::nullopt);
-        }
         waiting.erase(
             std::remove_if(waiting.begin(), waiting.end(), [](const auto& w) { return !isWaiting(w); }),
             waiting.end());
+        if (!waitingRow || isWaiting(waitingRow))
+            return;
+        const std::shared_ptr<QueuedWrite> row = std::exchange(waitingRow, nullptr);
+        if (row->state == QueuedWrite::State::written)
+            show(queries->find(row->writtenIdentity));
+        else
+            show(std::nullopt);
     }
 
     void noteNumber(const StoredValue& identity) {
