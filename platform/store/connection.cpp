@@ -1,43 +1,28 @@
 #include "platform/store/connection.h"
 
+#include "platform/store/database_file_check.h"
 #include "platform/store/schema_conventions.h"
 #include "platform/store/store_error.h"
-#include "platform/value/run_time_error.h"
+#include "platform/store/transaction.h"
 
 #include <sqlite3.h>
 
 #include <variant>
 
 namespace usina::store {
-namespace {
 
-// Long enough to ride out another connection's commit, short enough not to freeze the screen for good.
-constexpr int busyTimeoutMilliseconds = 5000;
-
-std::string quotedPath(const std::filesystem::path& file) {
-    return "'" + file.string() + "'";
-}
-
-} // namespace
-
-Connection::Connection(const std::filesystem::path& file, Access access, bool durableCommits) : file_(file) {
-    std::error_code ignored;
-    if (!std::filesystem::is_regular_file(file_, ignored))
-        throw RunTimeError(error_number::fileNotFound, "Arquivo não encontrado: " + quotedPath(file_));
+Connection::Connection(const std::filesystem::path& file, Access access, bool durableCommits)
+    : file_(file), durable_(durableCommits) {
+    checkDatabaseFile(file_);
     const int flags =
         (access == Access::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
     const int rc = sqlite3_open_v2(file_.c_str(), &db_, flags, nullptr);
     try {
-        if (rc != SQLITE_OK)
-            throwStoreError(db_, rc, "Não foi possível abrir o arquivo " + quotedPath(file_));
-        configure(access, durableCommits);
-    } catch (const RunTimeError& e) {
-        sqlite3_close_v2(db_);
-        const std::string message = e.what();
-        if (message.find(file_.string()) != std::string::npos)
-            throw;
-        throw RunTimeError(e.number(),
-                           "Não foi possível abrir o arquivo " + quotedPath(file_) + ": " + message);
+        if (rc != SQLITE_OK) {
+            const int code = db_ != nullptr ? sqlite3_extended_errcode(db_) : rc;
+            throw StoreError(faultOfResultCode(code, file_), {file_});
+        }
+        configure(access);
     } catch (...) {
         sqlite3_close_v2(db_);
         throw;
@@ -48,22 +33,42 @@ Connection::~Connection() {
     sqlite3_close_v2(db_);
 }
 
-void Connection::configure(Access access, bool durableCommits) {
+void Connection::configure(Access access) {
     sqlite3_extended_result_codes(db_, 1);
-    sqlite3_busy_timeout(db_, busyTimeoutMilliseconds);
+    setLockWait(lockWaitBound);
     registerCollations(db_);
+    // The first read: a file that is no database, or one held exclusively, says so here.
+    const std::int64_t keyOrder = integer("PRAGMA user_version");
     if (access == Access::ReadOnly)
         return;
     // READWRITE quietly falls back to reading only on a protected file; the first save would fail.
     if (sqlite3_db_readonly(db_, "main") == 1)
-        throw RunTimeError(error_number::storeFailure,
-                           "O arquivo " + quotedPath(file_) + " está protegido contra gravação");
+        throw StoreError(StoreFault::readOnlyFile, {file_});
+    if (keyOrder > keyOrderVersion)
+        throw StoreError(StoreFault::failure, {file_},
+                         "as chaves foram ordenadas por uma versão mais nova da estação (" +
+                             std::to_string(keyOrder) + ")");
     const auto mode = prepare("PRAGMA journal_mode=WAL").fetchRow();
     if (!mode || !std::holds_alternative<std::string>(mode->at(0)) ||
         std::get<std::string>(mode->at(0)) != "wal")
-        throw RunTimeError(error_number::storeFailure,
-                           "O arquivo " + quotedPath(file_) + " não pôde ser posto no modo WAL");
-    execute(durableCommits ? "PRAGMA synchronous=FULL" : "PRAGMA synchronous=NORMAL");
+        throw StoreError(StoreFault::failure, {file_}, "o arquivo não pôde ser posto no modo WAL");
+    execute(durable_ ? "PRAGMA synchronous=FULL" : "PRAGMA synchronous=NORMAL");
+    if (keyOrder < keyOrderVersion)
+        bringKeyOrderUpToDate();
+}
+
+// The key indexes of an older file are in the order of an older key comparison: walked with this one,
+// seeks would miss rows and writes would damage the index. REINDEX rebuilds them in one transaction.
+void Connection::bringKeyOrderUpToDate() {
+    Transaction transaction(*this);
+    execute(std::string("REINDEX ") + keyCollation);
+    execute("PRAGMA user_version = " + std::to_string(keyOrderVersion));
+    transaction.commit();
+}
+
+std::int64_t Connection::integer(std::string_view sql) const {
+    const auto row = prepare(sql).fetchRow();
+    return row && std::holds_alternative<std::int64_t>(row->at(0)) ? std::get<std::int64_t>(row->at(0)) : 0;
 }
 
 Statement Connection::prepare(std::string_view sql) const {
@@ -71,13 +76,14 @@ Statement Connection::prepare(std::string_view sql) const {
     const char* tail = nullptr;
     const int rc = sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &handle, &tail);
     if (rc != SQLITE_OK)
-        throwStoreError(db_, rc, "Erro no arquivo " + quotedPath(file_));
+        throwStoreError(db_, sqlite3_extended_errcode(db_), "comando não aceito: " + std::string(sql));
     Statement statement(db_, handle);
     // A second command in the text would be silently ignored by SQLite: refuse it.
     const std::string_view rest = sql.substr(static_cast<std::size_t>(tail - sql.data()));
     if (handle == nullptr || rest.find_first_not_of(" \t\r\n;") != std::string_view::npos)
-        throw RunTimeError(error_number::storeFailure,
-                           "O texto SQL deve conter exatamente um comando: " + std::string(sql));
+        throw StoreError(StoreFault::misuse, {file_},
+                         "O texto SQL deve conter exatamente um comando: " + std::string(sql),
+                         error_number::storeFailure);
     return statement;
 }
 
@@ -91,6 +97,17 @@ std::int64_t Connection::lastInsertRowid() const {
 
 int Connection::changes() const {
     return sqlite3_changes(db_);
+}
+
+void Connection::setLockWait(std::chrono::milliseconds wait) {
+    sqlite3_busy_timeout(db_, static_cast<int>(wait.count()));
+}
+
+void Connection::setDurableCommits(bool durable) {
+    if (durable == durable_)
+        return;
+    execute(durable ? "PRAGMA synchronous=FULL" : "PRAGMA synchronous=NORMAL");
+    durable_ = durable;
 }
 
 } // namespace usina::store

@@ -1,9 +1,11 @@
 #pragma once
-// One SQLite connection to an existing database file: opened without the right to create, in WAL mode,
-// with a busy timeout and the PTNOCASE collation.
+// One SQLite connection to an existing database file: checked before SQLite opens it, opened without
+// the right to create, in WAL mode, with a bounded wait for other programs' locks and the key collation;
+// a file whose key indexes were built in an older key order has them rebuilt first.
 
 #include "platform/store/statement.h"
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -13,11 +15,16 @@ struct sqlite3;
 
 namespace usina::store {
 
+// The longest a call waits for another program's lock before it gives up: the user-interface thread
+// makes every call, and the screen must not freeze.
+inline constexpr std::chrono::milliseconds lockWaitBound{100};
+
 class Connection {
 public:
     enum class Access { ReadWrite, ReadOnly };
 
-    // Missing file: RunTimeError(fileNotFound) naming it. `durableCommits` false: synchronous NORMAL.
+    // Throws StoreError naming the file (missing, no regular file, empty, no database, damaged,
+    // protected, in use...). `durableCommits` false: synchronous NORMAL.
     Connection(const std::filesystem::path& file, Access access, bool durableCommits = true);
     ~Connection();
     Connection(const Connection&) = delete;
@@ -29,11 +36,19 @@ public:
     std::int64_t lastInsertRowid() const;
     int changes() const;
 
+    // How long the next calls wait for a lock held elsewhere (at most lockWaitBound when opened).
+    void setLockWait(std::chrono::milliseconds wait);
+    bool durableCommits() const { return durable_; }
+    void setDurableCommits(bool durable);
+
 private:
-    void configure(Access access, bool durableCommits);
+    void configure(Access access);
+    void bringKeyOrderUpToDate();
+    std::int64_t integer(std::string_view sql) const;
 
     std::filesystem::path file_;
     sqlite3* db_ = nullptr;
+    bool durable_ = true;
 };
 
 } // namespace usina::store

@@ -2,6 +2,7 @@
 
 #include "platform/store/connection.h"
 #include "platform/store/field_conversion.h"
+#include "platform/store/store_error.h"
 #include "platform/value/run_time_error.h"
 #include "platform/value/text.h"
 
@@ -17,6 +18,8 @@ struct QueryRecordset::Impl {
     std::vector<FieldType> types;
     std::unordered_map<std::string, std::size_t> byFoldedName;
     std::optional<std::vector<Value>> current;
+    // The table the rows come from, so that a damaged page is said of it.
+    std::string table;
 
     void requireOpen() const {
         if (!statement)
@@ -24,7 +27,14 @@ struct QueryRecordset::Impl {
     }
 
     void readRow() {
-        if (!statement->step()) {
+        bool more = false;
+        try {
+            more = statement->step();
+        } catch (const StoreError& e) {
+            statement->reset();
+            throw e.in(table);
+        }
+        if (!more) {
             current.reset();
             // Done: the read transaction ends here, not when the window closes the query.
             statement->reset();
@@ -49,10 +59,13 @@ void QueryRecordset::open(const std::filesystem::path& file, const std::string& 
     fresh->connection = std::make_unique<Connection>(file, Connection::Access::ReadOnly);
     fresh->statement = fresh->connection->prepare(sql);
     Statement& statement = *fresh->statement;
+    if (!statement.isReadOnly())
+        throw StoreError(StoreFault::misuse, {file}, "A consulta só pode ler: " + sql,
+                         error_number::storeFailure);
     if (statement.parameterCount() != static_cast<int>(parameters.size()))
-        throw RunTimeError(error_number::invalidProcedureCall,
-                           "A consulta espera " + std::to_string(statement.parameterCount()) +
-                               " parâmetros, não " + std::to_string(parameters.size()) + ": " + sql);
+        throw StoreError(StoreFault::misuse, {file},
+                         "A consulta espera " + std::to_string(statement.parameterCount()) +
+                             " parâmetros, não " + std::to_string(parameters.size()) + ": " + sql);
     std::vector<StoredValue> bound;
     bound.reserve(parameters.size());
     for (const Value& parameter : parameters)
@@ -63,6 +76,8 @@ void QueryRecordset::open(const std::filesystem::path& file, const std::string& 
         fresh->types.push_back(fieldTypeFromDeclared(statement.columnDeclaredType(c)));
         // Two result columns of one name: the first is the one found by name.
         fresh->byFoldedName.emplace(foldCase(fresh->names.back()), fresh->types.size() - 1);
+        if (fresh->table.empty())
+            fresh->table = statement.columnTable(c);
     }
     fresh->readRow();
     impl_ = std::move(fresh);

@@ -9,16 +9,20 @@
 //   DATE      a date, stored as "YYYY-MM-DD"
 //   TIME      a time of day, stored as "HH:MM:SS"
 // A text key is declared `PRIMARY KEY COLLATE PTNOCASE`: keys compare without regard to case for the
-// letters of Portuguese (accented ones too), blanks inside and at the end counting. A table without a
-// key field of its own is kept in the order rows were added (its rowid). The ticket number
+// letters of Portuguese (accented ones too), blanks inside and at the end counting, and sort with
+// accented letters beside their base letters (key_order.h). `PRAGMA user_version` holds the key order
+// version the file's key indexes were built in. A table without a key field of its own is kept in the
+// order rows were added (its rowid). The ticket number
 // `codigo_cupom` is `INTEGER PRIMARY KEY AUTOINCREMENT`, numbered by the store in increasing order.
 // Field names may hold blanks, accents or begin with a digit; SQL always quotes them.
+
+#include "platform/store/key_order/key_order.h"
 
 struct sqlite3;
 
 namespace usina::store {
 
-inline constexpr const char* keyCollation = "PTNOCASE";
+inline constexpr const char* keyCollation = keyCollationName;
 
 // Registers PTNOCASE on a connection. Every connection that touches the files needs it, the build's
 // database maker included.

@@ -75,7 +75,7 @@ bool Statement::step() {
         return true;
     if (rc == SQLITE_DONE)
         return false;
-    throwStoreError(db_, sqlite3_extended_errcode(db_), "Falha no banco de dados");
+    throwStoreError(db_, sqlite3_extended_errcode(db_));
 }
 
 void Statement::reset() {
@@ -101,6 +101,10 @@ int Statement::parameterCount() const {
     return sqlite3_bind_parameter_count(handle_);
 }
 
+bool Statement::isReadOnly() const {
+    return sqlite3_stmt_readonly(handle_) != 0;
+}
+
 int Statement::columnCount() const {
     return sqlite3_column_count(handle_);
 }
@@ -113,6 +117,11 @@ std::string Statement::columnName(int column) const {
 std::string Statement::columnDeclaredType(int column) const {
     const char* declared = sqlite3_column_decltype(handle_, column);
     return declared != nullptr ? declared : "";
+}
+
+std::string Statement::columnTable(int column) const {
+    const char* table = sqlite3_column_table_name(handle_, column);
+    return table != nullptr ? table : "";
 }
 
 StoredValue Statement::column(int column) const {

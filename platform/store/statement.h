@@ -36,10 +36,14 @@ public:
     void run(const std::vector<StoredValue>& parameters = {});
 
     int parameterCount() const;
+    // True for a statement that changes nothing in the file (a SELECT).
+    bool isReadOnly() const;
     int columnCount() const;
     std::string columnName(int column) const;
     // The declared type of a result column that comes straight from a table column; "" otherwise.
     std::string columnDeclaredType(int column) const;
+    // The table a result column comes straight from; "" otherwise.
+    std::string columnTable(int column) const;
     StoredValue column(int column) const;
     std::vector<StoredValue> row() const;
 

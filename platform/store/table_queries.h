@@ -1,6 +1,6 @@
 #pragma once
-// The SQL of one table recordset. Rows are found through the key index (the rowid where a table has no
-// key of its own), one row per query, so moving costs the same in a table of a million rows.
+// The reading SQL of one table recordset. Rows are found through the key index (the rowid where a table
+// has no key of its own), one row per query, so moving costs the same in a table of a million rows.
 
 #include "platform/store/statement.h"
 #include "platform/store/stored_value.h"
@@ -21,9 +21,6 @@ struct StoredRow {
     std::vector<StoredValue> values;
 };
 
-// One entry per field; nullopt = not written.
-using WrittenFields = std::vector<std::optional<StoredValue>>;
-
 class TableQueries {
 public:
     TableQueries(const Connection& connection, const std::string& table, const TableSchema& schema);
@@ -34,15 +31,12 @@ public:
     std::optional<StoredRow> find(const StoredValue& identity);
     std::int64_t count();
     void remove(const StoredValue& identity);
-    // Both give the identity of the saved row; `change` gives nullopt when the row is no longer there.
-    StoredValue insert(const WrittenFields& written);
-    std::optional<StoredValue> change(const StoredValue& identity, const WrittenFields& written);
 
 private:
     std::optional<StoredRow> fetch(Statement& statement, const std::vector<StoredValue>& parameters = {});
 
     const Connection& connection_;
-    const TableSchema& schema_;
+    std::string table_;
     std::string quotedTable_;
     std::string identityColumn_;
     std::string select_;

@@ -2,11 +2,16 @@
 
 #include "platform/store/connection.h"
 #include "platform/store/field_conversion.h"
+#include "platform/store/row_writing.h"
+#include "platform/store/store_error.h"
 #include "platform/store/table_queries.h"
 #include "platform/store/table_schema.h"
-#include "platform/store/transaction.h"
-#include "platform/value/run_time_error.h"
+#include "platform/store/write_queue.h"
 #include "platform/value/text.h"
+
+#include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace usina::store {
 namespace {
@@ -17,6 +22,10 @@ struct PendingRow {
     bool isNew = false;
     WrittenFields written;
 };
+
+bool isWaiting(const std::shared_ptr<QueuedWrite>& write) {
+    return write->state == QueuedWrite::State::waiting;
+}
 
 } // namespace
 
@@ -33,122 +42,285 @@ struct TableRecordset::Impl {
     std::string table;
     // The connection is declared first so that it outlives the statements prepared on it.
     std::unique_ptr<Connection> connection;
-    TableSchema schema;
+    std::shared_ptr<const TableSchema> schema;
     std::unique_ptr<TableQueries> queries;
+    std::shared_ptr<WriteQueue> writes;
+    bool durable = true;
 
     // Where the recordset stands: the identity of the current row, kept after a delete so that
-    // moveNext goes on from there; the current row's values, read when positioning.
+    // moveNext goes on from there, or the kept new row it stands on; the current row's values.
     std::optional<StoredValue> position;
+    std::shared_ptr<QueuedWrite> waitingRow;
     std::optional<std::vector<Value>> current;
     std::optional<PendingRow> pending;
+    // This recordset's writes that wait for the file, in the order they were saved.
+    std::vector<std::shared_ptr<QueuedWrite>> waiting;
+    // The highest row number seen or given, for a new row numbered while it waits.
+    std::int64_t highestNumber = 0;
 
-    std::string quotedTable() const { return "'" + table + "'"; }
+    const std::filesystem::path& file() const { return connection->file(); }
 
-    std::string where() const {
-        const std::string file = connection ? connection->file().filename().string() : std::string();
-        return "(tabela " + quotedTable() + (file.empty() ? "" : " de '" + file + "'") + ")";
-    }
-
-    [[noreturn]] void fail(int number, const std::string& message) const {
-        throw RunTimeError(number, message + " " + where());
+    [[noreturn]] void fail(StoreFault fault, const std::string& message, int number = 0,
+                           const std::string& fieldName = {}) const {
+        throw StoreError(fault, {connection ? file() : std::filesystem::path(), table, fieldName}, message,
+                         number);
     }
 
     void requireOpen() const {
         if (!connection)
-            fail(error_number::invalidProcedureCall, "Recordset fechado");
+            fail(StoreFault::misuse, "Recordset fechado");
+    }
+
+    // Every call names the table in what it throws; SQLite itself knows only the file.
+    template <typename Action> auto guarded(Action action) {
+        try {
+            return action();
+        } catch (const StoreError& e) {
+            throw e.in(table);
+        }
     }
 
     std::size_t requireField(std::string_view fieldName) const {
-        const auto index = schema.find(fieldName);
+        const auto index = schema->find(fieldName);
         if (!index)
-            fail(error_number::itemNotFound, "Campo '" + std::string(fieldName) + "' não encontrado");
+            fail(StoreFault::missingField, "", 0, std::string(fieldName));
         return *index;
     }
 
     const FieldInfo& key() const {
-        const auto index = schema.keyField();
+        const auto index = schema->keyField();
         if (!index)
-            fail(error_number::itemNotFound, "Não há chave para a busca");
-        return schema.fields()[*index];
+            fail(StoreFault::misuse, "Não há chave para a busca", error_number::itemNotFound);
+        return schema->fields()[*index];
     }
 
+    // The file's kept writes get their chance first ("the next use of the file"); kept rows it took
+    // are read from it from now on.
+    void catchUp() {
+        writes->flush(file());
+        waiting.erase(
+            std::remove_if(waiting.begin(), waiting.end(), [](const auto& w) { return !isWaiting(w); }),
+            waiting.end());
+        if (!waitingRow || isWaiting(waitingRow))
+            return;
+        const std::shared_ptr<QueuedWrite> row = std::exchange(waitingRow, nullptr);
+        if (row->state == QueuedWrite::State::written)
+            show(queries->find(row->writtenIdentity));
+        else
+            show(std::nullopt);
+    }
+
+    void noteNumber(const StoredValue& identity) {
+        if (schema->keyIsRowNumber() && std::holds_alternative<std::int64_t>(identity))
+            highestNumber = std::max(highestNumber, std::get<std::int64_t>(identity));
+    }
+
+    std::vector<Value> valuesOf(const std::vector<StoredValue>& stored) const {
+        std::vector<Value> values;
+        values.reserve(stored.size());
+        for (std::size_t i = 0; i < stored.size(); ++i)
+            values.push_back(fromStoredForm(schema->fields()[i].type, stored[i]));
+        return values;
+    }
+
+    void applyWritten(std::vector<Value>& values, const WrittenFields& written) const {
+        for (std::size_t i = 0; i < written.size(); ++i)
+            if (written[i])
+                values[i] = fromStoredForm(schema->fields()[i].type, *written[i]);
+    }
+
+    // A stored row, read with the changes still waiting for it.
     void show(std::optional<StoredRow> row) {
+        waitingRow = nullptr;
         if (!row) {
             position.reset();
             current.reset();
             return;
         }
-        std::vector<Value> values;
-        values.reserve(row->values.size());
-        for (std::size_t i = 0; i < row->values.size(); ++i)
-            values.push_back(fromStoredForm(schema.fields()[i].type, row->values[i]));
+        std::vector<Value> values = valuesOf(row->values);
+        for (const auto& write : waiting)
+            if (!write->isNew && write->identity == row->identity)
+                applyWritten(values, write->written);
+        noteNumber(row->identity);
         position = std::move(row->identity);
         current = std::move(values);
+    }
+
+    // A new row that waits for the file, as it will be stored.
+    void showWaiting(const std::shared_ptr<QueuedWrite>& row) {
+        std::vector<Value> values;
+        for (const FieldInfo& field : schema->fields())
+            values.push_back(field.defaultValue);
+        applyWritten(values, row->written);
+        position = isStoredNull(row->identity) ? std::nullopt : std::optional<StoredValue>(row->identity);
+        waitingRow = row;
+        current = std::move(values);
+    }
+
+    std::vector<std::shared_ptr<QueuedWrite>> waitingNewRows() const {
+        std::vector<std::shared_ptr<QueuedWrite>> rows;
+        std::copy_if(waiting.begin(), waiting.end(), std::back_inserter(rows),
+                     [](const auto& w) { return w->isNew; });
+        return rows;
+    }
+
+    // The stored rows come first, then the new rows that wait: the store numbers them after every
+    // stored one.
+    void showFirst() {
+        if (auto row = queries->first())
+            return show(std::move(row));
+        const auto rows = waitingNewRows();
+        rows.empty() ? show(std::nullopt) : showWaiting(rows.front());
+    }
+
+    void showLast() {
+        const auto rows = waitingNewRows();
+        rows.empty() ? show(queries->last()) : showWaiting(rows.back());
+    }
+
+    void showNext() {
+        const auto rows = waitingNewRows();
+        if (waitingRow) {
+            const auto at = std::find(rows.begin(), rows.end(), waitingRow);
+            return at == rows.end() || at + 1 == rows.end() ? show(std::nullopt) : showWaiting(*(at + 1));
+        }
+        if (auto row = queries->after(*position))
+            return show(std::move(row));
+        rows.empty() ? show(std::nullopt) : showWaiting(rows.front());
+    }
+
+    void showFound(const StoredValue& wanted) {
+        if (auto row = queries->find(wanted))
+            return show(std::move(row));
+        for (const auto& row : waitingNewRows())
+            if (row->identity == wanted)
+                return showWaiting(row);
+        show(std::nullopt);
     }
 
     StoredValue converted(const FieldInfo& field, const Value& value) const {
         try {
             return toStoredForm(field.type, value);
         } catch (const RunTimeError& e) {
-            fail(e.number(), "O campo '" + field.name + "' não aceita o valor " + describeValue(value) +
-                                 " (" + e.what() + ")");
+            fail(StoreFault::valueRefused,
+                 "O campo '" + field.name + "' não aceita o valor " + describeValue(value) + " (" + e.what() +
+                     ")",
+                 e.number(), field.name);
         }
     }
 
     // A key that is Null could never be found again: refuse it before anything is written.
     void completeKey(PendingRow& row) const {
-        const auto index = schema.keyField();
+        const auto index = schema->keyField();
         if (!index)
             return;
-        const FieldInfo& field = schema.fields()[*index];
+        const FieldInfo& field = schema->fields()[*index];
         auto& written = row.written[*index];
         bool refused = false;
         if (row.isNew) {
             if (!written && !field.defaultValue.isNull())
                 written = toStoredForm(field.type, field.defaultValue);
-            refused = (!written || isStoredNull(*written)) && !schema.keyIsRowNumber();
+            refused = (!written || isStoredNull(*written)) && !schema->keyIsRowNumber();
         } else {
             refused = written && isStoredNull(*written);
         }
         if (refused)
-            fail(error_number::invalidUseOfNull, "O campo-chave '" + field.name + "' não pode ficar Null");
+            fail(StoreFault::valueRefused, "O campo-chave '" + field.name + "' não pode ficar Null",
+                 error_number::invalidUseOfNull, field.name);
+    }
+
+    bool writesKey(const PendingRow& row) const {
+        const auto index = schema->keyField();
+        return index && row.written[*index].has_value();
+    }
+
+    // A row that can wait for its file: one the store identifies itself, or a change that keeps its key.
+    bool mayWait(const PendingRow& row) const {
+        return row.isNew ? schema->storeNumbersRows() : !writesKey(row);
     }
 
     std::string describeKey(const PendingRow& row) const {
-        const auto index = schema.keyField();
+        const auto index = schema->keyField();
         if (!index || !row.written[*index])
             return "";
-        const FieldInfo& field = schema.fields()[*index];
+        const FieldInfo& field = schema->fields()[*index];
         return ": já existe um registro com '" + field.name +
                "' = " + describeValue(fromStoredForm(field.type, *row.written[*index]));
     }
 
-    void save(PendingRow& row) {
-        completeKey(row);
-        try {
-            Transaction transaction(*connection);
-            std::optional<StoredValue> saved;
-            if (row.isNew)
-                saved = queries->insert(row.written);
-            else
-                saved = queries->change(*position, row.written);
-            if (!saved)
-                fail(error_number::noCurrentRecord, "O registro atual foi removido por outra conexão");
-            auto reread = queries->find(*saved);
-            transaction.commit();
-            show(std::move(reread));
-        } catch (const RunTimeError& e) {
-            if (e.number() == error_number::duplicateKey)
-                fail(e.number(), "Chave duplicada" + describeKey(row));
-            failOnStore(e, "gravar");
-        }
+    std::shared_ptr<QueuedWrite> waitingChangeOf(const StoredValue& identity) const {
+        for (const auto& write : waiting)
+            if (!write->isNew && write->identity == identity)
+                return write;
+        return nullptr;
     }
 
-    // SQLite's own failures get the table and file named; the store's own errors name them already.
-    [[noreturn]] void failOnStore(const RunTimeError& e, const std::string& doing) const {
-        if (e.number() == error_number::storeFailure)
-            fail(e.number(), "Não foi possível " + doing + ": " + e.what());
-        throw e;
+    static void merge(QueuedWrite& into, const WrittenFields& written) {
+        for (std::size_t i = 0; i < written.size(); ++i)
+            if (written[i])
+                into.written[i] = written[i];
+    }
+
+    // A later save of a row that still waits supersedes the earlier one, in its place in the queue.
+    bool mergeIntoWaiting(const PendingRow& row) {
+        if (waitingRow && writesKey(row))
+            fail(StoreFault::inUse, "a chave de um registro que aguarda a gravação não pode ser mudada");
+        const std::shared_ptr<QueuedWrite> into = waitingRow ? waitingRow : waitingChangeOf(*position);
+        if (!into || writesKey(row))
+            return false;
+        merge(*into, row.written);
+        applyWritten(*current, row.written);
+        catchUp();
+        return true;
+    }
+
+    // The number a new row gets while it waits: after every number the table ever gave and every
+    // number given to a row still waiting, so it is the number the row will be stored with.
+    void numberWhileWaiting(QueuedWrite& write) {
+        const std::size_t index = *schema->keyField();
+        if (write.written[index] && !isStoredNull(*write.written[index]))
+            return;
+        try {
+            highestNumber = std::max(highestNumber, highestRowNumber(*connection, table, *schema));
+        } catch (const StoreError&) {
+            // The file cannot even be read now: the highest number this recordset saw stands.
+        }
+        const std::int64_t number = std::max(highestNumber, writes->highestWaitingNumber(file(), table)) + 1;
+        write.written[index] = number;
+        write.identity = number;
+        write.numberedWhileWaiting = true;
+        highestNumber = number;
+    }
+
+    void save(PendingRow& row) {
+        completeKey(row);
+        if (!row.isNew && !position && !waitingRow)
+            fail(StoreFault::noCurrentRow, "O registro a gravar não existe mais");
+        if (!row.isNew && mergeIntoWaiting(row))
+            return;
+        auto write = std::make_shared<QueuedWrite>();
+        write->table = table;
+        write->schema = schema;
+        write->isNew = row.isNew;
+        write->written = row.written;
+        write->identity = row.isNew ? StoredValue() : *position;
+        write->durable = durable;
+        WriteQueue::Outcome outcome;
+        try {
+            outcome = writes->submit(file(), write, mayWait(row));
+        } catch (const StoreError& e) {
+            if (e.fault() == StoreFault::duplicateKey)
+                fail(StoreFault::duplicateKey, "Chave duplicada" + describeKey(row), 0, key().name);
+            throw;
+        }
+        if (outcome == WriteQueue::Outcome::written)
+            return show(queries->find(write->writtenIdentity));
+        if (row.isNew && schema->keyIsRowNumber())
+            numberWhileWaiting(*write);
+        waiting.push_back(write);
+        if (row.isNew)
+            return showWaiting(write);
+        applyWritten(*current, row.written);
     }
 
     // What every move does first: a pending row is saved, as the old recordsets did.
@@ -161,10 +333,33 @@ struct TableRecordset::Impl {
     }
 
     Value pendingField(std::size_t index) const {
-        const FieldInfo& field = schema.fields()[index];
+        const FieldInfo& field = schema->fields()[index];
         if (const auto& written = pending->written[index])
             return fromStoredForm(field.type, *written);
         return pending->isNew ? field.defaultValue : (*current)[index];
+    }
+
+    void removeCurrent() {
+        if (waitingRow) {
+            writes->cancel(file(), waitingRow);
+            waiting.erase(std::find(waiting.begin(), waiting.end(), waitingRow));
+            waitingRow = nullptr;
+            position.reset();
+        } else {
+            try {
+                queries->remove(*position);
+            } catch (const StoreError& e) {
+                if (!e.isTransient())
+                    throw;
+                throw StoreError(e.fault(), e.place(), "o registro não foi excluído; exclua de novo",
+                                 e.number());
+            }
+            if (const auto change = waitingChangeOf(*position)) {
+                writes->cancel(file(), change);
+                waiting.erase(std::find(waiting.begin(), waiting.end(), change));
+            }
+        }
+        current.reset();
     }
 };
 
@@ -177,11 +372,15 @@ void TableRecordset::open(const std::string& table, const std::filesystem::path&
     impl_->table = table;
     auto fresh = std::make_unique<Impl>();
     fresh->table = table;
-    fresh->connection =
-        std::make_unique<Connection>(file, Connection::Access::ReadWrite, options.durableCommits);
-    fresh->schema = TableSchema::read(*fresh->connection, table);
-    fresh->queries = std::make_unique<TableQueries>(*fresh->connection, table, fresh->schema);
-    fresh->show(fresh->queries->first());
+    fresh->durable = options.durableCommits;
+    fresh->writes = options.writes ? options.writes : std::make_shared<WriteQueue>();
+    fresh->guarded([&] {
+        fresh->connection =
+            std::make_unique<Connection>(file, Connection::Access::ReadWrite, options.durableCommits);
+        fresh->schema = std::make_shared<const TableSchema>(TableSchema::read(*fresh->connection, table));
+        fresh->queries = std::make_unique<TableQueries>(*fresh->connection, table, *fresh->schema);
+        fresh->show(fresh->queries->first());
+    });
     impl_ = std::move(fresh);
 }
 
@@ -198,15 +397,19 @@ void TableRecordset::close() {
 void TableRecordset::setIndex(std::string_view indexName) {
     impl_->requireOpen();
     if (foldCase(indexName) != onlyIndexName)
-        impl_->fail(error_number::itemNotFound, "Índice '" + std::string(indexName) + "' não encontrado");
+        impl_->fail(StoreFault::misuse, "Índice '" + std::string(indexName) + "' não encontrado",
+                    error_number::itemNotFound);
 }
 
 void TableRecordset::seek(const Value& key) {
     impl_->requireOpen();
     const FieldInfo& keyField = impl_->key();
     const StoredValue wanted = impl_->converted(keyField, key);
-    impl_->savePending();
-    impl_->show(isStoredNull(wanted) ? std::nullopt : impl_->queries->find(wanted));
+    impl_->guarded([&] {
+        impl_->catchUp();
+        impl_->savePending();
+        isStoredNull(wanted) ? impl_->show(std::nullopt) : impl_->showFound(wanted);
+    });
 }
 
 bool TableRecordset::eof() const {
@@ -215,22 +418,31 @@ bool TableRecordset::eof() const {
 
 void TableRecordset::moveFirst() {
     impl_->requireOpen();
-    impl_->savePending();
-    impl_->show(impl_->queries->first());
+    impl_->guarded([&] {
+        impl_->catchUp();
+        impl_->savePending();
+        impl_->showFirst();
+    });
 }
 
 void TableRecordset::moveNext() {
     impl_->requireOpen();
-    impl_->savePending();
-    if (!impl_->position)
-        impl_->fail(error_number::noCurrentRecord, "Não há registro atual");
-    impl_->show(impl_->queries->after(*impl_->position));
+    impl_->guarded([&] {
+        impl_->catchUp();
+        impl_->savePending();
+        if (!impl_->position && !impl_->waitingRow)
+            impl_->fail(StoreFault::noCurrentRow, "Não há registro atual");
+        impl_->showNext();
+    });
 }
 
 void TableRecordset::moveLast() {
     impl_->requireOpen();
-    impl_->savePending();
-    impl_->show(impl_->queries->last());
+    impl_->guarded([&] {
+        impl_->catchUp();
+        impl_->savePending();
+        impl_->showLast();
+    });
 }
 
 Value TableRecordset::field(std::string_view fieldName) const {
@@ -239,8 +451,9 @@ Value TableRecordset::field(std::string_view fieldName) const {
     if (impl_->pending)
         return impl_->pendingField(index);
     if (!impl_->current)
-        impl_->fail(error_number::noCurrentRecord,
-                    "Não há registro atual para ler '" + std::string(fieldName) + "'");
+        impl_->fail(StoreFault::noCurrentRow,
+                    "Não há registro atual para ler '" + std::string(fieldName) + "'", 0,
+                    std::string(fieldName));
     return (*impl_->current)[index];
 }
 
@@ -251,11 +464,12 @@ void TableRecordset::setField(std::string_view fieldName, const Value& value) {
         const std::size_t index = impl_->requireField(fieldName);
         if (!impl_->pending) {
             if (!impl_->current)
-                impl_->fail(error_number::noCurrentRecord,
-                            "Não há registro atual para gravar '" + std::string(fieldName) + "'");
-            impl_->pending = PendingRow{false, WrittenFields(impl_->schema.fields().size())};
+                impl_->fail(StoreFault::noCurrentRow,
+                            "Não há registro atual para gravar '" + std::string(fieldName) + "'", 0,
+                            std::string(fieldName));
+            impl_->pending = PendingRow{false, WrittenFields(impl_->schema->fields().size())};
         }
-        impl_->pending->written[index] = impl_->converted(impl_->schema.fields()[index], value);
+        impl_->pending->written[index] = impl_->converted(impl_->schema->fields()[index], value);
     } catch (...) {
         impl_->pending.reset();
         throw;
@@ -264,13 +478,19 @@ void TableRecordset::setField(std::string_view fieldName, const Value& value) {
 
 void TableRecordset::addNew() {
     impl_->requireOpen();
-    impl_->savePending();
-    impl_->pending = PendingRow{true, WrittenFields(impl_->schema.fields().size())};
+    impl_->guarded([&] {
+        impl_->catchUp();
+        impl_->savePending();
+    });
+    impl_->pending = PendingRow{true, WrittenFields(impl_->schema->fields().size())};
 }
 
 void TableRecordset::update() {
     impl_->requireOpen();
-    impl_->savePending();
+    impl_->guarded([&] {
+        impl_->catchUp();
+        impl_->savePending();
+    });
 }
 
 void TableRecordset::cancelUpdate() {
@@ -289,19 +509,25 @@ void TableRecordset::deleteCurrent() {
         return;
     }
     impl_->pending.reset();
-    if (!impl_->current)
-        impl_->fail(error_number::noCurrentRecord, "Não há registro atual para excluir");
-    try {
-        impl_->queries->remove(*impl_->position);
-    } catch (const RunTimeError& e) {
-        impl_->failOnStore(e, "excluir");
-    }
-    impl_->current.reset();
+    impl_->guarded([&] {
+        impl_->catchUp();
+        if (!impl_->current)
+            impl_->fail(StoreFault::noCurrentRow, "Não há registro atual para excluir");
+        impl_->removeCurrent();
+    });
 }
 
 int TableRecordset::recordCount() const {
     impl_->requireOpen();
-    return static_cast<int>(impl_->queries->count());
+    return impl_->guarded([&] {
+        impl_->catchUp();
+        return static_cast<int>(impl_->queries->count() +
+                                static_cast<std::int64_t>(impl_->waitingNewRows().size()));
+    });
+}
+
+std::size_t TableRecordset::waitingCount() const {
+    return impl_->waiting.size();
 }
 
 const std::string& TableRecordset::tableName() const {

@@ -1,6 +1,10 @@
 #pragma once
 // A table opened table-direct with its "primarykey" index: one current row, walked in key order,
-// with a pending new or edited row that Update saves in one transaction.
+// with a pending new or edited row that Update saves in one transaction, through the write queue.
+// A row the file refuses for now (busy, full, an I/O error) is kept and written later: until then the
+// recordset reads it as it will be stored (a new row after the stored ones, a change over its row).
+// Only rows the store identifies itself (no key, or a number it gives) and changes that keep their key
+// can wait; a new mix or user, a renamed key and a delete are refused at once when the file is busy.
 
 #include "platform/value/value.h"
 
@@ -16,10 +20,14 @@ namespace usina::store {
 
 class Connection;
 
+class WriteQueue;
+
 struct OpenOptions {
-    // The totals row is saved twice a second: its connection commits without a disk flush
-    // (synchronous NORMAL); everything else survives a power cut (synchronous FULL).
+    // The totals row is saved twice a second: its commits go without a disk flush (synchronous
+    // NORMAL); everything else survives a power cut (synchronous FULL).
     bool durableCommits = true;
+    // The queue shared by every recordset of the station; none: the recordset keeps one of its own.
+    std::shared_ptr<WriteQueue> writes;
 };
 
 class TableRecordset;
@@ -46,7 +54,7 @@ public:
     TableRecordset& operator=(const TableRecordset&) = delete;
 
     // Opens an existing file (never creates one) and an existing table. The current row is the first
-    // in key order. Missing file or table: RunTimeError naming it.
+    // in key order. Any fault: StoreError naming the file and the table.
     void open(const std::string& table, const std::filesystem::path& file, OpenOptions options = {});
     bool isOpen() const;
     // A row still pending is dropped, as the old recordsets refused to close over one.
@@ -73,14 +81,18 @@ public:
 
     // Starts a new row; a row pending from an earlier AddNew is saved first.
     void addNew();
-    // Saves the pending new or edited row (one transaction); nothing pending: nothing happens.
+    // Saves the pending new or edited row (one transaction); nothing pending: nothing happens. A row
+    // that waits for its file reads as saved; a number the store gives (codigo_cupom) is there at once.
     void update();
     void cancelUpdate();
     bool hasPendingRow() const;
     // Removes the current row and leaves no current row; no current row: RunTimeError. A pending new
     // row is the current one: it is dropped and nothing stored is removed.
     void deleteCurrent();
+    // Rows stored and rows waiting for the file.
     int recordCount() const;
+    // This recordset's rows that wait for their file.
+    std::size_t waitingCount() const;
 
     const std::string& tableName() const;
 

@@ -2,7 +2,8 @@
 
 #include "platform/store/connection.h"
 #include "platform/store/field_conversion.h"
-#include "platform/value/run_time_error.h"
+#include "platform/store/sql_text.h"
+#include "platform/store/store_error.h"
 #include "platform/value/text.h"
 
 #include <variant>
@@ -44,13 +45,16 @@ TableSchema TableSchema::read(const Connection& connection, const std::string& t
         schema.fields_.push_back(std::move(field));
     }
     columns.reset();
-    const std::string where = "'" + table + "' no arquivo '" + connection.file().string() + "'";
     if (schema.fields_.empty())
-        throw RunTimeError(error_number::tableNotFound, "Tabela não encontrada: " + where);
+        throw StoreError(StoreFault::missingTable, {connection.file(), table});
     if (keyColumns > 1)
-        throw RunTimeError(error_number::storeFailure,
-                           "Chave de mais de um campo não suportada na tabela " + where);
+        throw StoreError(StoreFault::failure, {connection.file(), table},
+                         "chave de mais de um campo não suportada");
     return schema;
+}
+
+std::string TableSchema::identityColumn() const {
+    return key_ ? quoteIdentifier(fields_[*key_].name) : std::string("rowid");
 }
 
 std::optional<std::size_t> TableSchema::find(std::string_view fieldName) const {

@@ -32,6 +32,10 @@ public:
     std::optional<std::size_t> keyField() const { return key_; }
     // An INTEGER PRIMARY KEY is the row's own number: the store assigns it when it is not written.
     bool keyIsRowNumber() const { return keyIsRowNumber_; }
+    // The store gives every new row its identity (its rowid or its number): no key is typed.
+    bool storeNumbersRows() const { return !key_ || keyIsRowNumber_; }
+    // The quoted column that finds a row again: the key field, or the rowid.
+    std::string identityColumn() const;
 
 private:
     std::vector<FieldInfo> fields_;

@@ -1,6 +1,7 @@
 #include "platform/value/text.h"
 
 #include "platform/value/run_time_error.h"
+#include "platform/value/utf8_decoding.h"
 
 #include <algorithm>
 #include <array>
@@ -8,55 +9,6 @@
 namespace usina {
 
 namespace {
-
-// One decoded character. A byte that does not start a well-formed sequence counts as one character
-// of its own, so a text that is not valid UTF-8 is still cut and counted without losing bytes.
-struct DecodedChar {
-    char32_t codePoint;
-    std::size_t length;
-    bool wellFormed;
-};
-
-DecodedChar decodeAt(std::string_view text, std::size_t at) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    const DecodedChar malformed{0xFFFD, 1, false};
-    if (lead < 0x80) {
-        return {lead, 1, true};
-    }
-    std::size_t length = 0;
-    char32_t codePoint = 0;
-    char32_t smallest = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        codePoint = lead & 0x1F;
-        smallest = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        codePoint = lead & 0x0F;
-        smallest = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        codePoint = lead & 0x07;
-        smallest = 0x10000;
-    } else {
-        return malformed;
-    }
-    if (at + length > text.size()) {
-        return malformed;
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[at + i]);
-        if ((next & 0xC0) != 0x80) {
-            return malformed;
-        }
-        codePoint = (codePoint << 6) | (next & 0x3F);
-    }
-    const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
-    if (codePoint < smallest || codePoint > 0x10FFFF || surrogate) {
-        return malformed;
-    }
-    return {codePoint, length, true};
-}
 
 void appendUtf8(std::string& out, char32_t codePoint) {
     if (codePoint < 0x80) {
@@ -89,7 +41,7 @@ constexpr int questionMark = 63;
 
 std::size_t charCount(std::string_view utf8) {
     std::size_t count = 0;
-    for (std::size_t at = 0; at < utf8.size(); at += decodeAt(utf8, at).length) {
+    for (std::size_t at = 0; at < utf8.size(); at += decodeUtf8At(utf8, at).length) {
         ++count;
     }
     return count;
@@ -97,7 +49,7 @@ std::size_t charCount(std::string_view utf8) {
 
 bool isWellFormedUtf8(std::string_view text) {
     for (std::size_t at = 0; at < text.size();) {
-        const DecodedChar decoded = decodeAt(text, at);
+        const DecodedChar decoded = decodeUtf8At(text, at);
         if (!decoded.wellFormed) {
             return false;
         }
@@ -109,7 +61,7 @@ bool isWellFormedUtf8(std::string_view text) {
 std::size_t byteOffsetOfChar(std::string_view utf8, std::size_t index) {
     std::size_t at = 0;
     for (std::size_t i = 0; i < index && at < utf8.size(); ++i) {
-        at += decodeAt(utf8, at).length;
+        at += decodeUtf8At(utf8, at).length;
     }
     return at;
 }
@@ -160,7 +112,7 @@ std::string toWindows1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t at = 0; at < utf8.size();) {
-        const DecodedChar decoded = decodeAt(utf8, at);
+        const DecodedChar decoded = decodeUtf8At(utf8, at);
         const int code = decoded.wellFormed ? windows1252FromCodePoint(decoded.codePoint) : questionMark;
         out += static_cast<char>(static_cast<unsigned char>(code));
         at += decoded.length;
@@ -188,7 +140,7 @@ std::string foldCase(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t at = 0; at < utf8.size();) {
-        const DecodedChar decoded = decodeAt(utf8, at);
+        const DecodedChar decoded = decodeUtf8At(utf8, at);
         const char32_t c = decoded.codePoint;
         const bool upperAscii = c >= U'A' && c <= U'Z';
         const bool upperLatin1 = c >= 0xC0 && c <= 0xDE && c != multiplicationSign;

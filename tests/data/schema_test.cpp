@@ -3,6 +3,9 @@
 
 #include "tests/data/delivered_databases.h"
 
+#include "platform/store/key_order/key_order.h"
+
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -139,9 +142,11 @@ TEST_F(Schema, EveryTableHasTheFieldsTheProgramNamesWithTheirTypes) {
     }
 }
 
-TEST_F(Schema, EveryFileIsInWalMode) {
-    for (const auto& [file, tables] : tablesByFile())
+TEST_F(Schema, EveryFileIsInWalModeWithItsKeysInTodaysOrder) {
+    for (const auto& [file, tables] : tablesByFile()) {
         EXPECT_EQ(database(file).scalar("PRAGMA journal_mode").text, "wal") << file;
+        EXPECT_EQ(database(file).scalar("PRAGMA user_version").number, store::keyOrderVersion) << file;
+    }
 }
 
 // Text keys are found whatever the letter case, accented capitals included, while blanks still count.

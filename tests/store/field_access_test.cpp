@@ -1,4 +1,4 @@
-#include "tests/store/store_fixture.h"
+#include "tests/store/support/store_fixture.h"
 
 #include "platform/store/table_recordset.h"
 

@@ -1,4 +1,4 @@
-#include "tests/store/store_fixture.h"
+#include "tests/store/support/store_fixture.h"
 
 #include "platform/store/connection.h"
 #include "platform/store/table_recordset.h"
@@ -31,7 +31,7 @@ TEST_F(OpeningTest, TableNamesAreCaseBlindAndTheFirstRowIsCurrent) {
     TableRecordset recordset;
     recordset.open("ALT_MIST", file);
     ASSERT_FALSE(recordset.eof());
-    EXPECT_EQ(recordset.field("mistura"), Value("areia"));
+    EXPECT_EQ(recordset.field("mistura"), Value("ação"));
 }
 
 TEST_F(OpeningTest, FileIsPutInWalMode) {

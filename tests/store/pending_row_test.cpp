@@ -1,4 +1,4 @@
-#include "tests/store/store_fixture.h"
+#include "tests/store/support/store_fixture.h"
 
 #include "platform/store/table_recordset.h"
 
@@ -89,7 +89,7 @@ TEST_F(PendingRowTest, MovingSavesThePendingEdit) {
     mixes.seek("areia");
     mixes("producao_o") = 81;
     mixes.moveNext();
-    EXPECT_EQ(mixes.field("mistura"), Value("ação"));
+    EXPECT_EQ(mixes.field("mistura"), Value("Brita"));
     EXPECT_EQ(rawText(file, "SELECT producao_o FROM alt_mist WHERE mistura = 'areia'"), "81.0");
 }
 

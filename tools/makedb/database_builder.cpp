@@ -5,6 +5,8 @@
 #include "tools/makedb/read_file.h"
 #include "tools/makedb/sqlite_connection.h"
 
+#include "platform/store/key_order/key_order.h"
+
 #include <sqlite3.h>
 
 #include <array>
@@ -95,6 +97,8 @@ void fillDatabase(SqliteConnection& db, const BuildRequest& request) {
     }
     if (request.lingua)
         insertLinguaRows(db, *request.lingua);
+    // The key indexes are built in today's key order: the station need not rebuild them.
+    db.execute("PRAGMA user_version = " + std::to_string(store::keyOrderVersion));
     db.execute("COMMIT");
 
     const std::string integrity = db.singleText("PRAGMA integrity_check");

@@ -35,8 +35,9 @@ protected:
     std::string rawText(const std::filesystem::path& file, const std::string& sql) const;
 
     // A production file in WAL mode, as delivered, with mixes (text key), records (no key), tickets (numbered
-    // by the store) and an error log with awkward field names.
-    std::filesystem::path createPlantDatabase() const;
+    // by the store), an error log with awkward field names, a totals row and a numbered report archive.
+    std::filesystem::path createPlantDatabase(const std::string& fileName = "datranvik.mdb") const;
+    const std::filesystem::path& folder() const { return folder_; }
 
 private:
     std::filesystem::path folder_;

@@ -1,4 +1,4 @@
-#include "tests/store/store_fixture.h"
+#include "tests/store/support/store_fixture.h"
 
 #include "platform/store/schema_conventions.h"
 #include "platform/value/conversions.h"
@@ -102,9 +102,10 @@ std::string StoreTest::rawText(const std::filesystem::path& file, const std::str
     return RawConnection(file, SQLITE_OPEN_READONLY).firstText(sql);
 }
 
-std::filesystem::path StoreTest::createPlantDatabase() const {
-    return createDatabase("datranvik.mdb", R"sql(
+std::filesystem::path StoreTest::createPlantDatabase(const std::string& fileName) const {
+    return createDatabase(fileName, R"sql(
         PRAGMA journal_mode = WAL;
+        PRAGMA user_version = 1;
         CREATE TABLE alt_mist (
             mistura TEXT PRIMARY KEY COLLATE PTNOCASE,
             producao_o DOUBLE,
@@ -122,6 +123,10 @@ std::filesystem::path StoreTest::createPlantDatabase() const {
             "Data_emissão" DATE, quant_carga INTEGER, placa TEXT DEFAULT 's/placa');
         CREATE TABLE Tblerro (
             "Data" DATE, "Hora" TIME, "Num do erro" INTEGER, "Erro" TEXT, "0t1" DOUBLE);
+        CREATE TABLE totalizador (par_diaria DOUBLE, total DOUBLE, datatot DATE);
+        INSERT INTO totalizador VALUES (0, 0, '2026-03-05');
+        CREATE TABLE RelProducao (Num TEXT, Prod TEXT, item SMALLINT);
+        INSERT INTO RelProducao VALUES ('00000000', '0,00', 1);
     )sql");
 }
 
