@@ -8,6 +8,8 @@ namespace usina {
 struct MainWindowState {
     // The name of the mix in use.
     std::string CurrentMix;
+    // The mix box's text while its list is refilled.
+    std::string SavedMixText;
 };
 
 } // namespace usina
