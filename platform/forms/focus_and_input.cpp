@@ -470,8 +470,7 @@ void WindowSystem::clickMenu(MenuItem& item) {
     if (!acceptsInput(item.form()) || !item.effectivelyEnabled()) {
         return;
     }
-    raise(
-        item.form().name(), item.name() + "_Click", item.Click ? item.Click : [] {});
+    raise(item.form().name(), item.name() + "_Click", item.Click);
 }
 
 void WindowSystem::choose(ComboBox& combo, int index) {

@@ -29,10 +29,10 @@ class ListBox;
 
 // The end of the program. endProgram() sets the window system's end flag for good and throws this to
 // unwind the running handlers; the outermost dispatch takes it. The flag, not the exception, is what
-// ends the program: every dispatch checks it after its handler returns and unwinds on, and every
-// service of the window system throws this again once the end has come. So a handler that catches
-// everything cannot keep the program alive, but the code after its catch still runs up to the end
-// of that handler. Let it pass where you catch everything:
+// ends the program: every dispatch checks it after its handler returns and unwinds on, and the
+// services that show, hide, focus, wait or print throw this again once the end has come. So a
+// handler that catches everything cannot keep the program alive, but the code after its catch still
+// runs up to the end of that handler. Let it pass where you catch everything:
 //     catch (const forms::ProgramEnded&) { throw; } catch (...) { ... }
 struct ProgramEnded {};
 
@@ -93,6 +93,8 @@ public:
     Form* activeForm() const { return activeForm_; }
 
     // ---- what the person does (the renderer and tests call these) ---------------------------------
+    // A key as KeyDown codes it, and the character it types (-1: none). Ctrl with a letter runs a menu
+    // shortcut; Alt with a caption's access key (accelerator.h) clicks, ticks or focuses.
     void pressKey(int keyCode, int shift = 0, int windows1252Char = -1);
     // Types each character of a UTF-8 text as a key press.
     void typeText(const std::string& utf8);
