@@ -71,7 +71,8 @@ public:
                 c->setDroppedDown(false);
             }
         };
-        combo_->view()->installEventFilter(this);
+        list_ = combo_->view();
+        list_->installEventFilter(this);
     }
 
     void apply(forms::Property property) override {
@@ -110,14 +111,15 @@ protected:
     bool consumesWheel() const override { return true; }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == combo_->view()) {
+        // Compared by address: the popup's events keep coming while the combo is destroyed.
+        if (watched == list_) {
             forms::ComboBox* combo = model();
             if (combo == nullptr) {
                 return false;
             }
             // Enter on an item the mouse pointed at in the open list chooses it; every other key of
             // the open list is the model's, as the closed box's are.
-            const int pointed = combo_->view()->currentIndex().row();
+            const int pointed = list_->currentIndex().row();
             if (isPlainEnter(*event) && pointed >= 0 && pointed != combo->listIndex()) {
                 chosenByPerson(pointed);
                 return true;
@@ -157,9 +159,9 @@ private:
 
     void showDropDown() {
         const bool open = model()->droppedDown();
-        if (open && !combo_->view()->isVisible() && combo_->isVisible()) {
+        if (open && !list_->isVisible() && combo_->isVisible()) {
             combo_->showPopup();
-        } else if (!open && combo_->view()->isVisible()) {
+        } else if (!open && list_->isVisible()) {
             combo_->hidePopup();
         }
     }
@@ -169,8 +171,8 @@ private:
         if (combo_->currentIndex() != combo.listIndex()) {
             combo_->setCurrentIndex(combo.listIndex());
         }
-        if (combo_->view()->isVisible()) {
-            combo_->view()->setCurrentIndex(combo_->model()->index(combo.listIndex(), 0));
+        if (list_->isVisible()) {
+            list_->setCurrentIndex(combo_->model()->index(combo.listIndex(), 0));
         }
         if (link_ != nullptr) {
             link_->showText();
@@ -190,6 +192,8 @@ private:
     }
 
     ModelComboBox* combo_;
+    // The popup's list.
+    QAbstractItemView* list_ = nullptr;
     LineEditLink* link_ = nullptr;
 };
 
