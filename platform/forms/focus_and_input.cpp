@@ -70,10 +70,7 @@ bool WindowSystem::moveFocus(Form& window, Control* target) {
     } endOfMove{focusMove_};
     Control* old = focused_;
     if (old != nullptr) {
-        if (auto* combo = dynamic_cast<ComboBox*>(old)) {
-            combo->setDroppedDown(false);
-        }
-        old->raise(old->LostFocus, "LostFocus");
+        raiseLostFocusOf(*old);
     }
     Form* arriving = focusMove_.target != nullptr ? &focusMove_.target->form() : &window;
     if (activeForm_ != arriving && arriving->loaded_ && arriving->visible_) {

@@ -3,6 +3,7 @@
 #include "window_system.h"
 
 #include "control.h"
+#include "list_control.h"
 #include "menu_item.h"
 #include "observer.h"
 #include "timer.h"
@@ -206,8 +207,15 @@ void WindowSystem::releaseFocusFrom(Form& leaving, bool raiseLostFocus) {
         observer_->focusChanged(nullptr);
     }
     if (raiseLostFocus) {
-        old->raise(old->LostFocus, "LostFocus");
+        raiseLostFocusOf(*old);
     }
+}
+
+void WindowSystem::raiseLostFocusOf(Control& old) {
+    if (auto* combo = dynamic_cast<ComboBox*>(&old)) {
+        combo->setDroppedDown(false);
+    }
+    old.raise(old.LostFocus, "LostFocus");
 }
 
 Control* WindowSystem::firstFocusable(Form& form) const {

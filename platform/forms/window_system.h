@@ -153,6 +153,8 @@ private:
     void afterEvent();
     void waitNested(const std::function<void()>& wait);
     void releaseFocusFrom(Form& leaving, bool raiseLostFocus);
+    // The control loses the focus: its open list closes, then its LostFocus runs.
+    void raiseLostFocusOf(Control& old);
     void clickDefaultButton(Form& form);
     // What the person does to a control that takes input now, run as an event of its own.
     void actOnControl(Control& c, const char* eventName, const std::function<void()>& act);
