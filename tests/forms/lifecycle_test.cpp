@@ -119,9 +119,10 @@ TEST_F(FormsTest, EndingTheProgramCannotBeSwallowed) {
         } catch (...) {
             log.add("swallowed");
         }
-        // What runs on here reaches no other handler and shows nothing.
-        a().Text2.setText("late");
+        // What runs on here shows nothing, and the next handler it would raise ends it.
         EXPECT_THROW(ws.msgBox("late", msgbox::okOnly, ""), ProgramEnded);
+        a().Text2.setText("late");
+        log.add("not reached");
     };
     log.clear();
     ws.raise("FormA", "outer", [this] {
