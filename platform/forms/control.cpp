@@ -6,8 +6,7 @@
 namespace usina::forms {
 
 Control::Control(Form& form, ControlKind kind, std::string name, int index)
-    : form_(form), kind_(kind), name_(std::move(name)), index_(index),
-      tabIndex_(static_cast<int>(form.controls().size())) {
+    : form_(form), kind_(kind), name_(std::move(name)), index_(index) {
     form_.registerControl(this);
 }
 
@@ -81,6 +80,26 @@ void Control::setForeColor(Color c) {
 void Control::setFont(Font f) {
     font_ = std::move(f);
     notify(Property::Font);
+}
+
+int Control::tabIndex() const {
+    return form_.tabIndexOf(this);
+}
+
+void Control::setTabIndex(int i) {
+    form_.moveInTabOrder(this, i);
+}
+
+bool Control::hasTabIndex() const {
+    switch (kind_) {
+    case ControlKind::Timer:
+    case ControlKind::Shape:
+    case ControlKind::Line:
+    case ControlKind::Image:
+        return false;
+    default:
+        return true;
+    }
 }
 
 bool Control::isFocusableKind() const {

@@ -85,8 +85,11 @@ public:
     const Font& font() const { return font_; }
     void setFont(Font f);
 
-    int tabIndex() const { return tabIndex_; }
-    void setTabIndex(int i) { tabIndex_ = i; }
+    // The place in the form's tab order, 0 to count - 1; -1 for kinds without one (timers, shapes,
+    // lines, images). Setting it moves the control there and shifts the others, as the old runtime did.
+    int tabIndex() const;
+    void setTabIndex(int i);
+    bool hasTabIndex() const;
     bool tabStop() const { return tabStop_; }
     void setTabStop(bool b) { tabStop_ = b; }
 
@@ -126,7 +129,6 @@ private:
     Color backColor_ = colors::buttonFace;
     Color foreColor_ = colors::buttonText;
     Font font_;
-    int tabIndex_;
     bool tabStop_ = true;
 };
 

@@ -1,5 +1,6 @@
 // Focus moves, keys, queued keystrokes and what the person does with the mouse.
 
+#include "accelerator.h"
 #include "check_box.h"
 #include "command_button.h"
 #include "control.h"
@@ -30,31 +31,59 @@ bool isTextEntry(const Control& c) {
 // ---- focus ---------------------------------------------------------------------------------------
 
 bool WindowSystem::setFocus(Control& target) {
+    throwIfEnded();
     if (!target.canTakeFocus()) {
         return false;
     }
-    if (focusMove_.active) {
-        // A LostFocus handler redirects the move under way.
+    return moveFocus(target.form(), &target);
+}
+
+bool WindowSystem::setFocusOrRun(Control& target, const std::function<void()>& instead) {
+    throwIfEnded();
+    if (focusMove_.active && target.canTakeFocus()) {
+        // A move is under way: it takes this target and raises its GotFocus when it completes.
         focusMove_.target = &target;
         return true;
     }
-    if (focused_ == &target) {
+    if (setFocus(target)) {
+        return true;
+    }
+    target.raise(instead ? instead : target.GotFocus, "GotFocus");
+    return false;
+}
+
+bool WindowSystem::moveFocus(Form& window, Control* target) {
+    if (focusMove_.active) {
+        // A LostFocus or Form_Activate handler redirects the move under way.
+        if (target != nullptr) {
+            focusMove_.target = target;
+        }
+        return true;
+    }
+    if (target != nullptr ? focused_ == target : focused_ == nullptr && activeForm_ == &window) {
         return false;
     }
-    focusMove_ = FocusMove{true, &target};
+    focusMove_ = FocusMove{true, target};
+    struct EndOfMove {
+        FocusMove& move;
+        ~EndOfMove() { move = FocusMove{}; }
+    } endOfMove{focusMove_};
     Control* old = focused_;
     if (old != nullptr) {
-        try {
-            old->raise(old->LostFocus, "LostFocus");
-        } catch (...) {
-            focusMove_ = FocusMove{};
-            throw;
-        }
+        raiseLostFocusOf(*old);
+    }
+    Form* arriving = focusMove_.target != nullptr ? &focusMove_.target->form() : &window;
+    if (activeForm_ != arriving && arriving->loaded_ && arriving->visible_) {
+        activate(*arriving);
     }
     Control* final = focusMove_.target;
     focusMove_ = FocusMove{};
-    if (final == nullptr || !final->canTakeFocus()) {
-        if (old != nullptr && !old->canTakeFocus()) {
+    if (final != nullptr && !final->canTakeFocus()) {
+        final = nullptr;
+    }
+    if (final == nullptr) {
+        // The focus stays where it was only while that control can keep it in the active window.
+        if (old != nullptr && (!old->canTakeFocus() || &old->form() != activeForm_)) {
             focused_ = nullptr;
             if (observer_ != nullptr) {
                 observer_->focusChanged(nullptr);
@@ -62,23 +91,20 @@ bool WindowSystem::setFocus(Control& target) {
         }
         return false;
     }
+    if (activeForm_ != &final->form()) {
+        activate(final->form());
+    }
     focused_ = final;
     final->form().lastFocused_ = final;
     if (observer_ != nullptr) {
         observer_->focusChanged(final);
     }
-    if (activeForm_ != &final->form()) {
-        activate(final->form());
-    }
     final->raise(final->GotFocus, "GotFocus");
-    return final == &target;
+    return final == target;
 }
 
-std::vector<Control*> WindowSystem::tabOrder(Form& form) const {
-    std::vector<Control*> order = form.controls_;
-    std::stable_sort(order.begin(), order.end(),
-                     [](const Control* a, const Control* b) { return a->tabIndex() < b->tabIndex(); });
-    return order;
+const std::vector<Control*>& WindowSystem::tabOrder(const Form& form) const {
+    return form.tabOrder_;
 }
 
 void WindowSystem::tabFrom(Control* from, bool backwards) {
@@ -171,6 +197,34 @@ bool WindowSystem::runMenuShortcut(int keyCode, int shift) {
     return false;
 }
 
+// Alt with a caption's access key: a button is clicked, a check box ticked or cleared, an option
+// chosen (each taking the focus first); a label or frame gives the focus to the next control in tab
+// order that can take it. Several captions with one key take turns from the focused control on.
+bool WindowSystem::runAccelerator(Form& form, int keyCode) {
+    const std::vector<Control*>& order = tabOrder(form);
+    const auto focusedAt = std::find(order.begin(), order.end(), focused_);
+    const std::size_t start =
+        focusedAt == order.end() ? 0 : static_cast<std::size_t>(focusedAt - order.begin()) + 1;
+    for (std::size_t step = 0; step < order.size(); ++step) {
+        Control& c = *order[(start + step) % order.size()];
+        if (acceleratorOf(captionOf(c)) != keyCode || !c.effectivelyVisible() || !c.effectivelyEnabled()) {
+            continue;
+        }
+        if (c.isFocusableKind()) {
+            click(c);
+            return true;
+        }
+        const auto at = std::find(order.begin(), order.end(), &c);
+        for (auto next = std::next(at); next != order.end(); ++next) {
+            if ((*next)->canTakeFocus()) {
+                setFocus(**next);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 void WindowSystem::runKey(int keyCode, int shift, int windows1252Char) {
     if (runMenuShortcut(keyCode, shift)) {
         return;
@@ -190,6 +244,10 @@ void WindowSystem::runKey(int keyCode, int shift, int windows1252Char) {
     }
     if (code != 0 && control != nullptr && control == focused_ && control->KeyDown) {
         control->raise([&] { control->KeyDown(code, shift); }, "KeyDown");
+    }
+    if (code != 0 && (shift & (keys::altMask | keys::ctrlMask)) == keys::altMask &&
+        runAccelerator(*form, code)) {
+        return;
     }
     if (code != 0 && focused_ != nullptr && focused_ == control) {
         defaultKeyDown(*control, code, shift);
@@ -218,14 +276,28 @@ void WindowSystem::runKey(int keyCode, int shift, int windows1252Char) {
     }
 }
 
-void WindowSystem::defaultKeyDown(Control& c, int keyCode, int shift) {
-    const bool extend = (shift & keys::shiftMask) != 0;
-    if (c.kind() == ControlKind::ComboBox && (keyCode == keys::up || keyCode == keys::down)) {
-        auto& combo = static_cast<ComboBox&>(c);
+bool WindowSystem::comboKeyDown(ComboBox& combo, int keyCode, int shift) {
+    const bool alt = (shift & keys::altMask) != 0;
+    if (keyCode == keys::f4 || (alt && (keyCode == keys::up || keyCode == keys::down))) {
+        combo.setDroppedDown(keyCode == keys::f4 ? !combo.droppedDown() : keyCode == keys::down);
+        return true;
+    }
+    if (keyCode == keys::up || keyCode == keys::down) {
         const int next = combo.listIndex() + (keyCode == keys::down ? 1 : -1);
         if (next >= 0 && next < combo.listCount()) {
             combo.setListIndex(next);
         }
+        return true;
+    }
+    if (combo.droppedDown() && (keyCode == keys::enter || keyCode == keys::escape)) {
+        combo.setDroppedDown(false);
+    }
+    return false;
+}
+
+void WindowSystem::defaultKeyDown(Control& c, int keyCode, int shift) {
+    const bool extend = (shift & keys::shiftMask) != 0;
+    if (c.kind() == ControlKind::ComboBox && comboKeyDown(static_cast<ComboBox&>(c), keyCode, shift)) {
         return;
     }
     if (c.kind() == ControlKind::ListBox && (keyCode == keys::up || keyCode == keys::down)) {
@@ -395,13 +467,13 @@ void WindowSystem::clickMenu(MenuItem& item) {
     if (!acceptsInput(item.form()) || !item.effectivelyEnabled()) {
         return;
     }
-    raise(
-        item.form().name(), item.name() + "_Click", item.Click ? item.Click : [] {});
+    raise(item.form().name(), item.name() + "_Click", item.Click);
 }
 
 void WindowSystem::choose(ComboBox& combo, int index) {
     actOnControl(combo, "Click", [&] {
         setFocus(combo);
+        combo.setDroppedDown(false);
         if (index >= 0 && index < combo.listCount()) {
             combo.setListIndex(index);
         }
@@ -441,12 +513,7 @@ void WindowSystem::activateByPerson(Form& form) {
     if (!acceptsInput(form)) {
         return;
     }
-    raise(form.name(), "Form_Activate", [&] {
-        activate(form);
-        if (focused_ == nullptr || &focused_->form() != &form) {
-            focusFirstOf(form);
-        }
-    });
+    raise(form.name(), "Form_Activate", [&] { activateWithFocus(form); });
 }
 
 void WindowSystem::closeByPerson(Form& form) {

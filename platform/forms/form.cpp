@@ -77,13 +77,34 @@ bool Form::Unload() {
 
 void Form::registerControl(Control* c) {
     controls_.push_back(c);
+    if (c->hasTabIndex()) {
+        tabOrder_.push_back(c);
+    }
 }
 
 void Form::unregisterControl(Control* c) {
     controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
+    tabOrder_.erase(std::remove(tabOrder_.begin(), tabOrder_.end(), c), tabOrder_.end());
     if (lastFocused_ == c) {
         lastFocused_ = nullptr;
     }
+}
+
+int Form::tabIndexOf(const Control* c) const {
+    const auto at = std::find(tabOrder_.begin(), tabOrder_.end(), c);
+    return at == tabOrder_.end() ? -1 : static_cast<int>(at - tabOrder_.begin());
+}
+
+// The control takes place `index` (limited to the last place) and the others close up behind it, so
+// the indices stay 0 to count - 1, each once.
+void Form::moveInTabOrder(Control* c, int index) {
+    const auto at = std::find(tabOrder_.begin(), tabOrder_.end(), c);
+    if (at == tabOrder_.end()) {
+        return;
+    }
+    tabOrder_.erase(at);
+    const auto place = static_cast<std::ptrdiff_t>(std::clamp(index, 0, static_cast<int>(tabOrder_.size())));
+    tabOrder_.insert(tabOrder_.begin() + place, c);
 }
 
 void Form::registerMenu(MenuItem* m) {

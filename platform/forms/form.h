@@ -47,6 +47,8 @@ public:
 
     // Every control in declaration order (the order the translation walks).
     const std::vector<Control*>& controls() const { return controls_; }
+    // The controls that have a tab index, in tab order (declaration order until a TabIndex is set).
+    const std::vector<Control*>& tabOrder() const { return tabOrder_; }
     const std::vector<MenuItem*>& menuItems() const { return menuItems_; }
     std::vector<MenuItem*> menuBar() const;
     Control* findControl(const std::string& qualifiedName) const;
@@ -75,6 +77,8 @@ private:
     friend class WindowSystem;
     void registerControl(Control* c);
     void unregisterControl(Control* c);
+    int tabIndexOf(const Control* c) const;
+    void moveInTabOrder(Control* c, int index);
     void registerMenu(MenuItem* m);
 
     WindowSystem& ws_;
@@ -90,6 +94,7 @@ private:
     bool loaded_ = false;
     bool modal_ = false;
     std::vector<Control*> controls_;
+    std::vector<Control*> tabOrder_;
     std::vector<MenuItem*> menuItems_;
     Control* lastFocused_ = nullptr;
 };

@@ -26,6 +26,7 @@ constexpr int letterA = 65;
 constexpr int numpad0 = 96;
 constexpr int numpadDecimal = 110;
 constexpr int f1 = 112;
+constexpr int f4 = 115;
 
 // Shift state of KeyDown.
 constexpr int shiftMask = 1;

@@ -43,6 +43,14 @@ void ComboBox::setListIndex(int i) {
     raise(Click, "Click");
 }
 
+void ComboBox::setDroppedDown(bool open) {
+    if (droppedDown_ == open) {
+        return;
+    }
+    droppedDown_ = open;
+    notify(Property::DropDown);
+}
+
 void ComboBox::typeCharacter(int code) {
     if (style_ == Style::DropDownList) {
         return;

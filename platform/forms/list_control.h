@@ -23,6 +23,8 @@ private:
 
 // A combo box: an item list with a text part. Choosing an item (by the person, or by code setting
 // the index) raises Click; setting the text does not. An editable combo's text is typed like a box's.
+// Its list opens with F4 or Alt+Down and closes with F4, Alt+Up, Enter, Escape, a choice or the loss
+// of the focus; the arrow keys choose in it, open or not.
 class ComboBox : public TextBox {
 public:
     enum class Style { DropDownCombo, DropDownList };
@@ -38,6 +40,8 @@ public:
     const std::vector<std::string>& items() const { return items_.items(); }
     int listIndex() const { return listIndex_; }
     void setListIndex(int i);
+    bool droppedDown() const { return droppedDown_; }
+    void setDroppedDown(bool open);
 
     void typeCharacter(int windows1252Code) override;
 
@@ -45,6 +49,7 @@ private:
     ItemList items_;
     Style style_ = Style::DropDownCombo;
     int listIndex_ = -1;
+    bool droppedDown_ = false;
 };
 
 class ListBox : public Control {

@@ -22,6 +22,7 @@ enum class Property {
     Shortcut,
     Picture,
     Style,
+    DropDown,
 };
 
 enum class FormEvent {

@@ -23,6 +23,18 @@ void TextBox::setText(std::string text) {
     raise(Change, "Change");
 }
 
+void TextBox::storeText(std::string text, int caret) {
+    if (text == text_) {
+        select(caret, 0);
+        return;
+    }
+    text_ = std::move(text);
+    selStart_ = std::clamp(caret, 0, length());
+    selLength_ = 0;
+    notify(Property::Text);
+    raise(Change, "Change");
+}
+
 void TextBox::setSelStart(int start) {
     selStart_ = std::clamp(start, 0, length());
     selLength_ = 0;

@@ -16,7 +16,7 @@ public:
 
     const std::string& text() const { return text_; }
     // Code writes any length; the caret goes to the start.
-    void setText(std::string text);
+    virtual void setText(std::string text);
 
     // Selection in characters.
     int selStart() const { return selStart_; }
@@ -42,12 +42,14 @@ public:
 
     // Editing by the person, after KeyPress/KeyDown handlers let the key through.
     virtual void typeCharacter(int windows1252Code);
-    void backspace();
-    void deleteForward();
+    virtual void backspace();
+    virtual void deleteForward();
     void moveCaret(int keyCode, bool extendSelection);
 
 protected:
     void replaceSelection(const std::string& with);
+    // The whole text with the caret at `caret`; Change only when the text is another.
+    void storeText(std::string text, int caret);
     int length() const;
 
 private:

@@ -110,7 +110,9 @@ void VirtualDesktop::runNestedLoop(const std::function<bool()>& done) {
         if (!responders_.empty()) {
             auto responder = std::move(responders_.front());
             responders_.pop_front();
-            responder();
+            if (responder) {
+                responder();
+            }
             continue;
         }
         if (spent >= limit) {

@@ -3,6 +3,7 @@
 #include "window_system.h"
 
 #include "control.h"
+#include "list_control.h"
 #include "menu_item.h"
 #include "observer.h"
 #include "timer.h"
@@ -64,6 +65,7 @@ void WindowSystem::load(Form& form) {
 // ---- lifecycle -----------------------------------------------------------------------------------
 
 void WindowSystem::show(Form& form) {
+    throwIfEnded();
     if (!form.loaded_) {
         return;
     }
@@ -71,13 +73,11 @@ void WindowSystem::show(Form& form) {
         form.visible_ = true;
         notifyForm(form, FormEvent::Shown);
     }
-    activate(form);
-    if (focused_ == nullptr || &focused_->form() != &form) {
-        focusFirstOf(form);
-    }
+    activateWithFocus(form);
 }
 
 void WindowSystem::showModal(Form& form) {
+    throwIfEnded();
     if (!form.loaded_) {
         return;
     }
@@ -91,17 +91,22 @@ void WindowSystem::showModal(Form& form) {
 }
 
 void WindowSystem::hide(Form& form) {
+    throwIfEnded();
     if (!form.visible_) {
         return;
     }
     form.visible_ = false;
     modalStack_.erase(std::remove(modalStack_.begin(), modalStack_.end(), &form), modalStack_.end());
     notifyForm(form, FormEvent::Hidden);
-    restoreActivationAfter(form);
-    releaseFocusFrom(form, true);
+    // The next window takes the focus from this one's control in one move; with none left, the
+    // control only loses it.
+    if (!restoreActivationAfter(form)) {
+        releaseFocusFrom(form, true);
+    }
 }
 
 bool WindowSystem::unload(Form& form) {
+    throwIfEnded();
     if (!form.loaded_) {
         return true;
     }
@@ -175,21 +180,21 @@ void WindowSystem::activate(Form& form) {
     raise(form.name(), "Form_Activate", [&form] { form.Form_Activate(); });
 }
 
-void WindowSystem::restoreActivationAfter(Form& leaving) {
+bool WindowSystem::restoreActivationAfter(Form& leaving) {
     activationHistory_.erase(std::remove(activationHistory_.begin(), activationHistory_.end(), &leaving),
                              activationHistory_.end());
     if (activeForm_ != &leaving) {
-        return;
+        return false;
     }
     activeForm_ = nullptr;
     for (auto it = activationHistory_.rbegin(); it != activationHistory_.rend(); ++it) {
         Form* candidate = *it;
         if (candidate->loaded_ && candidate->visible_) {
-            activate(*candidate);
-            focusFirstOf(*candidate);
-            return;
+            moveFocus(*candidate, firstFocusable(*candidate));
+            return true;
         }
     }
+    return false;
 }
 
 void WindowSystem::releaseFocusFrom(Form& leaving, bool raiseLostFocus) {
@@ -202,24 +207,35 @@ void WindowSystem::releaseFocusFrom(Form& leaving, bool raiseLostFocus) {
         observer_->focusChanged(nullptr);
     }
     if (raiseLostFocus) {
-        old->raise(old->LostFocus, "LostFocus");
+        raiseLostFocusOf(*old);
     }
 }
 
-void WindowSystem::focusFirstOf(Form& form) {
-    Control* target = form.lastFocused_;
-    if (target == nullptr || !target->canTakeFocus()) {
-        target = nullptr;
-        for (Control* c : tabOrder(form)) {
-            if (c->tabStop() && c->canTakeFocus()) {
-                target = c;
-                break;
-            }
+void WindowSystem::raiseLostFocusOf(Control& old) {
+    if (auto* combo = dynamic_cast<ComboBox*>(&old)) {
+        combo->setDroppedDown(false);
+    }
+    old.raise(old.LostFocus, "LostFocus");
+}
+
+Control* WindowSystem::firstFocusable(Form& form) const {
+    if (form.lastFocused_ != nullptr && form.lastFocused_->canTakeFocus()) {
+        return form.lastFocused_;
+    }
+    for (Control* c : tabOrder(form)) {
+        if (c->tabStop() && c->canTakeFocus()) {
+            return c;
         }
     }
-    if (target != nullptr) {
-        setFocus(*target);
+    return nullptr;
+}
+
+void WindowSystem::activateWithFocus(Form& form) {
+    if (focused_ != nullptr && &focused_->form() == &form) {
+        activate(form);
+        return;
     }
+    moveFocus(form, firstFocusable(form));
 }
 
 bool WindowSystem::acceptsInput(const Form& form) const {
@@ -231,6 +247,12 @@ bool WindowSystem::acceptsInput(const Form& form) const {
 
 // ---- dispatch ------------------------------------------------------------------------------------
 
+void WindowSystem::throwIfEnded() const {
+    if (ended_) {
+        throw ProgramEnded{};
+    }
+}
+
 void WindowSystem::raise(const std::string& formName, const std::string& handlerName,
                          const std::function<void()>& handler) {
     if (ended_) {
@@ -238,6 +260,9 @@ void WindowSystem::raise(const std::string& formName, const std::string& handler
             throw ProgramEnded{};
         }
         return;
+    }
+    if (!handler) {
+        return; // an event the window has no handler for
     }
     const bool outermost = depth_ == loopBase_.back();
     ++depth_;
@@ -254,6 +279,17 @@ void WindowSystem::raise(const std::string& formName, const std::string& handler
         return;
     } catch (...) {
         std::exception_ptr error = std::current_exception();
+        if (ended_) {
+            // What fails after the end (a handler that caught the end ran on) is no error to report.
+            --depth_;
+            frames_.pop_back();
+            errorOrigin_.reset();
+            if (!outermost) {
+                throw ProgramEnded{};
+            }
+            afterEvent();
+            return;
+        }
         if (!errorOrigin_ || errorOrigin_->error != error) {
             errorOrigin_ = ErrorOrigin{error, frames_.back()};
         }
@@ -278,6 +314,10 @@ void WindowSystem::raise(const std::string& formName, const std::string& handler
     }
     --depth_;
     frames_.pop_back();
+    if (ended_ && !outermost) {
+        // The handler caught the end and returned: the end unwinds on from here.
+        throw ProgramEnded{};
+    }
     if (outermost) {
         afterEvent();
     }
@@ -294,17 +334,20 @@ void WindowSystem::afterEvent() {
 }
 
 void WindowSystem::waitNested(const std::function<void()>& wait) {
+    throwIfEnded();
     loopBase_.push_back(depth_);
-    try {
-        wait();
-    } catch (...) {
-        loopBase_.pop_back();
-        throw;
-    }
-    loopBase_.pop_back();
-    if (ended_) {
-        throw ProgramEnded{};
-    }
+    // A nested loop runs queued keystrokes of its own, also when it was entered from one of them.
+    struct Level {
+        WindowSystem& ws;
+        bool draining;
+        ~Level() {
+            ws.loopBase_.pop_back();
+            ws.drainingKeys_ = draining;
+        }
+    } level{*this, drainingKeys_};
+    drainingKeys_ = false;
+    wait();
+    throwIfEnded();
 }
 
 void WindowSystem::timerTick(Timer& timer) {
@@ -343,10 +386,14 @@ void WindowSystem::setMousePointer(MousePointer p) {
 }
 
 void WindowSystem::doEvents() {
-    waitNested([&] { backend_.processPendingEvents(); });
+    waitNested([&] {
+        runQueuedInput();
+        backend_.processPendingEvents();
+    });
 }
 
 void WindowSystem::printForm(Form& form) {
+    throwIfEnded();
     backend_.printFormImage(form);
 }
 

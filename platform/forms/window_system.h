@@ -27,7 +27,13 @@ class Timer;
 class ComboBox;
 class ListBox;
 
-// Thrown by endProgram to unwind every handler on the stack; the outermost dispatch swallows it.
+// The end of the program. endProgram() sets the window system's end flag for good and throws this to
+// unwind the running handlers; the outermost dispatch takes it. The flag, not the exception, is what
+// ends the program: every dispatch checks it after its handler returns and unwinds on, and the
+// services that show, hide, focus, wait or print throw this again once the end has come. So a
+// handler that catches everything cannot keep the program alive, but the code after its catch still
+// runs up to the end of that handler. Let it pass where you catch everything:
+//     catch (const forms::ProgramEnded&) { throw; } catch (...) { ... }
 struct ProgramEnded {};
 
 struct HandlerSite {
@@ -54,7 +60,9 @@ public:
     template <class F> void define(std::function<std::unique_ptr<F>()> factory) {
         factories_[std::type_index(typeid(F))] = [factory] { return std::unique_ptr<Form>(factory()); };
     }
-    // The loaded form, loading it hidden (its Form_Load runs) when it is not.
+    // The loaded form, loading it hidden (its Form_Load runs) when it is not. The reference is for use
+    // at once: after the form's unload it lasts only until the outermost event returns. Keep a
+    // FormRef (form_ref.h) across events, never a Form& or a reference to one of its controls.
     template <class F> F& form() { return static_cast<F&>(formByType(std::type_index(typeid(F)))); }
     // The loaded form or nullptr; never loads.
     template <class F> F* peek() const { return static_cast<F*>(peekByType(std::type_index(typeid(F)))); }
@@ -71,11 +79,22 @@ public:
     bool ended() const { return ended_; }
 
     // ---- focus ----------------------------------------------------------------------------------
+    // Every move, within a window or across windows (a click, Tab, SetFocus, a window shown, hidden
+    // or unloaded): LostFocus of the old control, then Form_Activate of the window that becomes
+    // active, then GotFocus of the new control. False when the target did not get the focus.
     bool setFocus(Control& target);
+    // Moves the focus to `target`; when that raises no GotFocus of it (it cannot take the focus now:
+    // hidden, disabled, its window hidden or out of use; or it has the focus already; or a LostFocus
+    // sent the focus elsewhere), runs `instead` as that control's GotFocus would run, so work that
+    // hangs on the focus move (a list's reload) still happens. An empty `instead` runs the control's
+    // own GotFocus handler. True when the focus moved there.
+    bool setFocusOrRun(Control& target, const std::function<void()>& instead = {});
     Control* focused() const { return focused_; }
     Form* activeForm() const { return activeForm_; }
 
     // ---- what the person does (the renderer and tests call these) ---------------------------------
+    // A key as KeyDown codes it, and the character it types (-1: none). Ctrl with a letter runs a menu
+    // shortcut; Alt with a caption's access key (accelerator.h) clicks, ticks or focuses.
     void pressKey(int keyCode, int shift = 0, int windows1252Char = -1);
     // Types each character of a UTF-8 text as a key press.
     void typeText(const std::string& utf8);
@@ -101,7 +120,7 @@ public:
     int screenWidthTwips() const;
     static constexpr int twipsPerPixelX = 15;
     void setMousePointer(MousePointer p);
-    // Lets due timer ticks and queued input run there and then.
+    // Lets queued keystrokes and due timer ticks run there and then, keystrokes first.
     void doEvents();
     void printForm(Form& form);
 
@@ -122,20 +141,32 @@ private:
     Form* peekByType(std::type_index type) const;
     void load(Form& form);
     void activate(Form& form);
-    void focusFirstOf(Form& form);
-    void restoreActivationAfter(Form& leaving);
+    // Makes the form the active window, its last focused control (or the first in tab order) taking
+    // the focus, in the order of every focus move.
+    void activateWithFocus(Form& form);
+    Control* firstFocusable(Form& form) const;
+    // The one focus move: `target` on `window`, or the window itself when target is nullptr.
+    bool moveFocus(Form& window, Control* target);
+    // The next window in line becomes active; false when there was none.
+    bool restoreActivationAfter(Form& leaving);
+    void throwIfEnded() const;
     void afterEvent();
     void waitNested(const std::function<void()>& wait);
     void releaseFocusFrom(Form& leaving, bool raiseLostFocus);
+    // The control loses the focus: its open list closes, then its LostFocus runs.
+    void raiseLostFocusOf(Control& old);
     void clickDefaultButton(Form& form);
     // What the person does to a control that takes input now, run as an event of its own.
     void actOnControl(Control& c, const char* eventName, const std::function<void()>& act);
     void runKey(int keyCode, int shift, int windows1252Char);
     bool runMenuShortcut(int keyCode, int shift);
+    bool runAccelerator(Form& form, int keyCode);
     void tabFrom(Control* from, bool backwards);
     void defaultKeyDown(Control& c, int keyCode, int shift);
+    // True when the combo box used the key up.
+    bool comboKeyDown(ComboBox& combo, int keyCode, int shift);
     void defaultKeyPress(Control& c, int keyAscii);
-    std::vector<Control*> tabOrder(Form& form) const;
+    const std::vector<Control*>& tabOrder(const Form& form) const;
 
     Backend& backend_;
     ModelObserver* observer_ = nullptr;

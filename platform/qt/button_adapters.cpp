@@ -1,5 +1,6 @@
 // Command buttons, check boxes and option buttons: Qt shows the press, the model decides what a click
-// does (a check box or an option never ticks itself).
+// does (a check box or an option never ticks itself). The access key of a caption is underlined, but
+// Alt with it goes to the model like any key, not to a shortcut of Qt's own.
 
 #include "platform/forms/check_box.h"
 #include "platform/forms/command_button.h"
@@ -10,6 +11,7 @@
 #include "platform/qt/text_positions.h"
 
 #include <QCheckBox>
+#include <QKeySequence>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -47,6 +49,7 @@ public:
         switch (property) {
         case forms::Property::Caption:
             button_->setText(toQString(c->caption()));
+            button_->setShortcut(QKeySequence());
             break;
         case forms::Property::Value:
             showValue(*c);

@@ -1,6 +1,8 @@
 // A combo box. A press gives the model the focus first (its GotFocus may refill the list), then the
-// popup opens on the list as it is now; a choice in the popup goes to the model. The wheel and the
-// keys never change the choice by themselves.
+// model opens the list, as F4 and Alt+Down do; the popup shows the list as it is now and a choice in it
+// goes to the model. The keys go to the model also while the popup is open; the wheel and the keys
+// never change the choice by themselves. When Qt closes the popup (a press outside it), the model's
+// list closes too.
 
 #include "platform/forms/list_control.h"
 #include "platform/forms/window_system.h"
@@ -8,31 +10,69 @@
 #include "platform/qt/control_adapters.h"
 #include "platform/qt/form_window.h"
 #include "platform/qt/item_list_update.h"
+#include "platform/qt/key_forwarding.h"
 #include "platform/qt/line_edit_link.h"
 #include "platform/qt/text_positions.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+
+#include <functional>
 
 namespace usina::qt {
 
 namespace {
 
+bool isPlainEnter(const QEvent& event) {
+    if (event.type() != QEvent::KeyPress) {
+        return false;
+    }
+    const auto& key = static_cast<const QKeyEvent&>(event);
+    return (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) &&
+           (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+class ModelComboBox : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+    std::function<void()> onPopupHidden;
+
+    void hidePopup() override {
+        QComboBox::hidePopup();
+        if (onPopupHidden) {
+            onPopupHidden();
+        }
+    }
+};
+
 class ComboBoxAdapter : public ControlAdapter {
 public:
     ComboBoxAdapter(FormWindow& window, forms::ComboBox& combo)
-        : ControlAdapter(window, combo), combo_(new QComboBox(window.clientArea())) {
+        : ControlAdapter(window, combo), combo_(new ModelComboBox(window.clientArea())) {
         combo_->setEditable(combo.style() == forms::ComboBox::Style::DropDownCombo);
         combo_->setInsertPolicy(QComboBox::NoInsert);
         adopt(combo_);
         if (QLineEdit* edit = combo_->lineEdit()) {
             combo_->setCompleter(nullptr);
+            // The combo takes the end of an edit (the focus going to its own popup) for a choice of
+            // the item whose text the box holds; only the model chooses.
+            QObject::disconnect(edit, &QLineEdit::editingFinished, nullptr, nullptr);
+            QObject::disconnect(edit, &QLineEdit::returnPressed, nullptr, nullptr);
             watch(edit);
             link_ = new LineEditLink(
                 *edit, [this] { return model(); }, false);
         }
         connect(combo_, &QComboBox::activated, this, [this](int index) { chosenByPerson(index); });
+        combo_->onPopupHidden = [this] {
+            if (forms::ComboBox* c = model()) {
+                c->setDroppedDown(false);
+            }
+        };
+        list_ = combo_->view();
+        list_->installEventFilter(this);
     }
 
     void apply(forms::Property property) override {
@@ -52,6 +92,9 @@ public:
                 link_->showSelection();
             }
             break;
+        case forms::Property::DropDown:
+            showDropDown();
+            break;
         default:
             ControlAdapter::apply(property);
         }
@@ -66,6 +109,25 @@ public:
 protected:
     ColorRoles colorRoles() const override { return {QPalette::Base, QPalette::Text}; }
     bool consumesWheel() const override { return true; }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // Compared by address: the popup's events keep coming while the combo is destroyed.
+        if (watched == list_) {
+            forms::ComboBox* combo = model();
+            if (combo == nullptr) {
+                return false;
+            }
+            // Enter on an item the mouse pointed at in the open list chooses it; every other key of
+            // the open list is the model's, as the closed box's are.
+            const int pointed = list_->currentIndex().row();
+            if (isPlainEnter(*event) && pointed >= 0 && pointed != combo->listIndex()) {
+                chosenByPerson(pointed);
+                return true;
+            }
+            return forwardKeyEvent(combo->windowSystem(), combo->form(), *event);
+        }
+        return ControlAdapter::eventFilter(watched, event);
+    }
 
     bool mouseInput(QObject* watched, QMouseEvent& event) override {
         if (link_ != nullptr && watched == combo_->lineEdit()) {
@@ -82,7 +144,7 @@ protected:
                 return true;
             }
         }
-        combo_->showPopup();
+        combo->setDroppedDown(true);
         return true;
     }
 
@@ -95,10 +157,22 @@ private:
         showChoice();
     }
 
+    void showDropDown() {
+        const bool open = model()->droppedDown();
+        if (open && !list_->isVisible() && combo_->isVisible()) {
+            combo_->showPopup();
+        } else if (!open && list_->isVisible()) {
+            combo_->hidePopup();
+        }
+    }
+
     void showChoice() {
         const forms::ComboBox& combo = *model();
         if (combo_->currentIndex() != combo.listIndex()) {
             combo_->setCurrentIndex(combo.listIndex());
+        }
+        if (list_->isVisible()) {
+            list_->setCurrentIndex(combo_->model()->index(combo.listIndex(), 0));
         }
         if (link_ != nullptr) {
             link_->showText();
@@ -117,7 +191,9 @@ private:
         }
     }
 
-    QComboBox* combo_;
+    ModelComboBox* combo_;
+    // The popup's list.
+    QAbstractItemView* list_ = nullptr;
     LineEditLink* link_ = nullptr;
 };
 

@@ -73,6 +73,7 @@ void ControlAdapter::apply(Property property) {
         break;
     case Property::Visible:
         widget_->setVisible(control_->visible());
+        window_.refreshFocusMark();
         break;
     case Property::Enabled:
         widget_->setEnabled(control_->enabled());

@@ -4,6 +4,7 @@
 #include "platform/forms/window_system.h"
 #include "platform/qt/control_adapter.h"
 #include "platform/qt/control_adapters.h"
+#include "platform/qt/focus_mark.h"
 #include "platform/qt/key_forwarding.h"
 #include "platform/qt/look.h"
 #include "platform/qt/qt_renderer.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -49,6 +51,7 @@ FormWindow::FormWindow(QtRenderer& renderer, forms::Form& form)
     layout->setSpacing(0);
     if (menus_.bar() != nullptr) {
         layout->setMenuBar(menus_.bar());
+        menus_.bar()->installEventFilter(this);
     }
     layout->addWidget(client_);
     if (form.borderStyle() == forms::BorderStyle::Sizable) {
@@ -72,9 +75,10 @@ FormWindow::FormWindow(QtRenderer& renderer, forms::Form& form)
     for (ControlAdapter* adapter : adapters_) {
         adapter->applyAll();
     }
+    focusMark_ = new FocusMark;
+    focusMark_->setParent(client_);
     building_ = false;
     restack();
-    setEnabled(form.enabled());
 }
 
 FormWindow::~FormWindow() = default;
@@ -101,10 +105,13 @@ void FormWindow::place(ControlAdapter& adapter) {
         }
     }
     widget->setGeometry(adapter.widgetRect());
+    if (focusMark_ != nullptr && focusMark_->target() == widget) {
+        refreshFocusMark();
+    }
 }
 
 // Labels, shapes and images lie on their container's surface, below every windowed control; within
-// each layer, later controls lie above earlier ones.
+// each layer, later controls lie above earlier ones. The focus mark lies above them all.
 void FormWindow::restack() {
     for (const bool graphical : {true, false}) {
         for (ControlAdapter* adapter : adapters_) {
@@ -113,6 +120,35 @@ void FormWindow::restack() {
             }
         }
     }
+    refreshFocusMark();
+}
+
+void FormWindow::markFocus(const ControlAdapter* adapter) {
+    if (focusMark_ != nullptr) {
+        focusMark_->follow(adapter != nullptr ? adapter->widget() : nullptr);
+    }
+}
+
+void FormWindow::refreshFocusMark() {
+    if (focusMark_ != nullptr && !building_) {
+        focusMark_->refresh();
+    }
+}
+
+QImage FormWindow::grabImage(bool withFocusMark) {
+    // A window never shown has not been laid out yet.
+    if (layout() != nullptr) {
+        layout()->activate();
+    }
+    const bool markShown = focusMark_ != nullptr && focusMark_->isVisible();
+    if (markShown && !withFocusMark) {
+        focusMark_->hide();
+    }
+    QImage image = grab().toImage();
+    if (markShown && !withFocusMark) {
+        focusMark_->show();
+    }
+    return image;
 }
 
 void FormWindow::showAsModel() {
@@ -171,6 +207,22 @@ void FormWindow::detach() {
         adapter->detach();
     }
     byControl_.clear();
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == menus_.bar() && form_ != nullptr && !form_->windowSystem().acceptsInput(*form_)) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::Shortcut:
+            return true;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 bool FormWindow::event(QEvent* event) {

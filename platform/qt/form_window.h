@@ -5,6 +5,8 @@
 
 #include "platform/qt/form_menus.h"
 
+#include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 #include <map>
@@ -20,6 +22,7 @@ class MenuItem;
 namespace usina::qt {
 
 class ControlAdapter;
+class FocusMark;
 class QtRenderer;
 
 class FormWindow : public QWidget {
@@ -36,6 +39,12 @@ public:
 
     // Puts the control's widget into its container's widget at its place.
     void place(ControlAdapter& adapter);
+    // The focus mark frames this control's widget (nullptr: none of this window's).
+    void markFocus(const ControlAdapter* adapter);
+    // A control moved, showed or hid: the mark follows its widget.
+    void refreshFocusMark();
+    // The window's image; without the focus mark for printing.
+    QImage grabImage(bool withFocusMark);
 
     void showAsModel();
     void hideAsModel();
@@ -47,6 +56,8 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    // A window out of use keeps its look; only its menu bar must refuse the person.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -58,6 +69,7 @@ private:
     FormMenus menus_;
     std::vector<ControlAdapter*> adapters_;
     std::map<const forms::Control*, ControlAdapter*> byControl_;
+    QPointer<FocusMark> focusMark_;
     bool building_ = true;
     bool placed_ = false;
 };

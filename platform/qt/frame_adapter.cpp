@@ -1,5 +1,8 @@
-// A frame: a group box with its caption; the controls placed in it are its children.
+// A frame: a group box with its caption; the controls placed in it are its children. An access key in
+// the caption is the model's; the group box is given the caption without its "&" marks, so it takes no
+// shortcut of its own.
 
+#include "platform/forms/accelerator.h"
 #include "platform/forms/frame.h"
 #include "platform/qt/control_adapter.h"
 #include "platform/qt/control_adapters.h"
@@ -22,7 +25,7 @@ public:
     void apply(forms::Property property) override {
         const auto* frame = static_cast<const forms::Frame*>(control());
         if (frame != nullptr && property == forms::Property::Caption) {
-            box_->setTitle(toQString(frame->caption()));
+            box_->setTitle(toQString(forms::withoutAcceleratorMarks(frame->caption())));
             return;
         }
         ControlAdapter::apply(property);

@@ -10,7 +10,8 @@ class Form;
 
 namespace usina::qt {
 
-// A null image when the form has no window (not loaded, or no Qt renderer observes its model).
-QImage grabForm(forms::Form& form);
+// A null image when the form has no window (not loaded, or no Qt renderer observes its model). The
+// focus mark is left out of a printed image.
+QImage grabForm(forms::Form& form, bool withFocusMark = true);
 
 } // namespace usina::qt

@@ -1,5 +1,8 @@
-// A label: its caption wrapped at words within its place, on a transparent or filled background.
+// A label: its caption wrapped at words within its place, on a transparent or filled background. An
+// access key in the caption is the model's (Alt with it focuses the next control); "&" marks are not
+// shown.
 
+#include "platform/forms/accelerator.h"
 #include "platform/forms/label.h"
 #include "platform/qt/control_adapter.h"
 #include "platform/qt/control_adapters.h"
@@ -35,7 +38,7 @@ public:
         }
         switch (property) {
         case forms::Property::Caption:
-            widget_->setText(toQString(label->caption()));
+            widget_->setText(toQString(forms::withoutAcceleratorMarks(label->caption())));
             break;
         case forms::Property::Alignment:
             widget_->setAlignment(horizontalAlignment(label->alignment()) | Qt::AlignTop);

@@ -1,5 +1,6 @@
 // A list box. A press on an item is the person's choice and goes to the model; the list shows the
-// model's index, never one it picked itself. Scrolling the view is only looking.
+// model's index, never one it picked itself. Scrolling the view, also sideways where lines are wider
+// than the box (a report's fixed-pitch lines), is only looking.
 
 #include "platform/forms/list_control.h"
 #include "platform/forms/window_system.h"
@@ -21,8 +22,7 @@ public:
         : ControlAdapter(window, list), list_(new QListWidget(window.clientArea())) {
         list_->setSelectionMode(QAbstractItemView::SingleSelection);
         list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        list_->setUniformItemSizes(true);
+        list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         adopt(list_);
         watch(list_->viewport());
     }

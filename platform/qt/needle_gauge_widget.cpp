@@ -35,15 +35,17 @@ struct DialColors {
     QColor faceEdge;
     QColor ink;
     QColor valueInk;
+    // The caption stands on the window's grey, not on the face: greyed, it stays readable there.
+    QColor captionInk;
 };
 
 DialColors dialColors(bool greyed) {
     if (greyed) {
         return {QColor(0xd6, 0xd6, 0xd6), QColor(0xb4, 0xb4, 0xb4), QColor(0x8c, 0x8c, 0x8c),
-                QColor(0x8c, 0x8c, 0x8c)};
+                QColor(0x8c, 0x8c, 0x8c), QColor(0x5a, 0x5a, 0x5a)};
     }
     return {QColor(0xfd, 0xfd, 0xfa), QColor(0xe2, 0xe2, 0xdc), QColor(0x26, 0x28, 0x2c),
-            QColor(0x10, 0x12, 0x16)};
+            QColor(0x10, 0x12, 0x16), QColor(0x10, 0x12, 0x16)};
 }
 
 struct ScaleSteps {
@@ -63,23 +65,13 @@ ScaleSteps scaleSteps(double fullScale, int maxIntervals) {
     return {10 * magnitude, 5};
 }
 
-class DialPainter {
+// The geometry of a dial that fills a square: the angles of the values and the points of the face.
+class DialGeometry {
 public:
-    DialPainter(QPainter& painter, const NeedleGaugeState& state, const QRectF& square)
-        : painter_(painter), state_(state), centre_(square.center()), radius_(square.width() / 2),
-          colors_(dialColors(state.isGreyed())), hasScale_(state.fullScale() > 0) {}
+    DialGeometry(const NeedleGaugeState& state, const QRectF& square)
+        : state_(state), centre_(square.center()), radius_(square.width() / 2),
+          hasScale_(state.fullScale() > 0) {}
 
-    void paint() {
-        paintBezelAndFace();
-        if (hasScale_) {
-            paintBands();
-            paintScale();
-        }
-        paintTexts();
-        paintNeedle();
-    }
-
-private:
     // Degrees counter-clockwise from three o'clock; values beyond the scale stop at its ends.
     double angleOf(double value) const {
         const double fraction = hasScale_ ? std::clamp(value / state_.fullScale(), 0.0, 1.0) : 0.0;
@@ -97,28 +89,73 @@ private:
         return {centre_.x() - r, centre_.y() - r, 2 * r, 2 * r};
     }
 
-    QFont fontOf(double heightFraction, bool bold) const {
-        QFont font = painter_.font();
-        font.setPixelSize(std::max(7, static_cast<int>(std::lround(heightFraction * radius_))));
+    // A font `heightFraction` of the radius high, never below `minimumPixels`.
+    QFont fontOf(const QFont& base, double heightFraction, int minimumPixels, bool bold) const {
+        QFont font = base;
+        font.setPixelSize(std::max(minimumPixels, static_cast<int>(std::lround(heightFraction * radius_))));
         font.setBold(bold);
         return font;
     }
 
+    bool small() const { return radius_ < 50; }
+    bool hasScale() const { return hasScale_; }
+    QPointF centre() const { return centre_; }
+    double radius() const { return radius_; }
+
+private:
+    const NeedleGaugeState& state_;
+    QPointF centre_;
+    double radius_;
+    bool hasScale_;
+};
+
+// The caption's line: at least 10 pixels high, at most 14, growing with the widget.
+int captionPixels(const QSizeF& size) {
+    return std::clamp(static_cast<int>(std::lround(0.115 * std::min(size.width(), size.height()))), 10, 14);
+}
+
+// How many steps of `step` the scale holds; counted, not summed up to the full scale, so no scale can
+// make a loop endless.
+int stepsIn(double fullScale, double step) {
+    return static_cast<int>(std::min(100.0, std::floor(fullScale / step * (1 + 1e-9))));
+}
+
+class DialPainter {
+public:
+    DialPainter(QPainter& painter, const NeedleGaugeState& state, const GaugeLayout& layout)
+        : painter_(painter), base_(painter.font()), state_(state), layout_(layout), dial_(state, layout.dial),
+          colors_(dialColors(state.isGreyed())) {}
+
+    void paint() {
+        paintBezelAndFace();
+        if (dial_.hasScale()) {
+            paintBands();
+            paintTicks();
+        }
+        paintReading();
+        paintNeedle();
+        paintScaleLabels();
+        paintCaption();
+    }
+
+private:
+    double r() const { return dial_.radius(); }
+
     void paintBezelAndFace() {
         painter_.setPen(Qt::NoPen);
-        QLinearGradient bezel(circle(1).topLeft(), circle(1).bottomRight());
+        QLinearGradient bezel(dial_.circle(1).topLeft(), dial_.circle(1).bottomRight());
         bezel.setColorAt(0, QColor(0x8a, 0x90, 0x98));
         bezel.setColorAt(0.5, QColor(0x4a, 0x4f, 0x56));
         bezel.setColorAt(1, QColor(0x22, 0x25, 0x29));
         painter_.setBrush(bezel);
-        painter_.drawEllipse(circle(1));
+        painter_.drawEllipse(dial_.circle(1));
 
-        QRadialGradient face(centre_ - QPointF(0, 0.25 * radius_), 1.1 * radius_);
+        QRadialGradient face(dial_.centre() - QPointF(0, 0.25 * r()), 1.1 * r());
         face.setColorAt(0, colors_.faceCentre);
         face.setColorAt(1, colors_.faceEdge);
         painter_.setBrush(face);
-        painter_.setPen(QPen(QColor(0x16, 0x18, 0x1b), std::max(1.0, 0.02 * radius_)));
-        painter_.drawEllipse(circle(faceRadius));
+        painter_.setPen(QPen(QColor(0x16, 0x18, 0x1b), std::max(1.0, 0.02 * r())));
+        painter_.drawEllipse(dial_.circle(faceRadius));
     }
 
     void paintBands() {
@@ -133,120 +170,193 @@ private:
             if (high <= low) {
                 continue;
             }
-            painter_.setPen(QPen(toQColor(band.color), bandWidth * radius_, Qt::SolidLine, Qt::FlatCap));
+            painter_.setPen(QPen(toQColor(band.color), bandWidth * r(), Qt::SolidLine, Qt::FlatCap));
             painter_.setBrush(Qt::NoBrush);
-            const double start = angleOf(low);
-            painter_.drawArc(circle(bandRadius), static_cast<int>(std::lround(start * 16)),
-                             static_cast<int>(std::lround((angleOf(high) - start) * 16)));
+            const double start = dial_.angleOf(low);
+            painter_.drawArc(dial_.circle(bandRadius), static_cast<int>(std::lround(start * 16)),
+                             static_cast<int>(std::lround((dial_.angleOf(high) - start) * 16)));
         }
     }
 
-    void paintScale() {
-        const bool small = radius_ < 50;
-        const ScaleSteps steps = scaleSteps(state_.fullScale(), small ? 4 : 6);
+    void paintTicks() {
+        const ScaleSteps steps = scaleSteps(state_.fullScale(), dial_.small() ? 4 : 6);
         if (!(steps.major > 0)) {
             return; // a scale too fine for a double to step through
         }
         const double minorStep = steps.major / steps.minorPerMajor;
-        // Counted, not summed up to the full scale, so no scale can make the loops endless.
-        const auto stepsIn = [&](double step) {
-            return static_cast<int>(std::min(100.0, std::floor(state_.fullScale() / step * (1 + 1e-9))));
-        };
-
-        painter_.setPen(QPen(colors_.ink, std::max(1.0, 0.018 * radius_), Qt::SolidLine, Qt::FlatCap));
-        for (int i = 0; i <= stepsIn(minorStep); ++i) {
+        painter_.setPen(QPen(colors_.ink, std::max(1.0, 0.018 * r()), Qt::SolidLine, Qt::FlatCap));
+        for (int i = 0; i <= stepsIn(state_.fullScale(), minorStep); ++i) {
             if (i % steps.minorPerMajor != 0) {
-                const double angle = angleOf(i * minorStep);
-                painter_.drawLine(pointAt(angle, 0.82), pointAt(angle, 0.75));
+                const double angle = dial_.angleOf(i * minorStep);
+                painter_.drawLine(dial_.pointAt(angle, 0.82), dial_.pointAt(angle, 0.75));
             }
         }
-
-        painter_.setPen(QPen(colors_.ink, std::max(1.5, 0.04 * radius_), Qt::SolidLine, Qt::FlatCap));
-        painter_.setFont(fontOf(small ? 0.19 : 0.16, false));
-        const QFontMetricsF metrics(painter_.font());
-        for (int i = 0; i <= stepsIn(steps.major); ++i) {
-            const double value = i * steps.major;
-            const double angle = angleOf(value);
-            painter_.drawLine(pointAt(angle, 0.84), pointAt(angle, 0.68));
-            // The label's box keeps a fixed gap inside the ticks, whatever its width.
-            const QString label = QString::fromStdString(generalNumber(value));
-            const QSizeF size(metrics.horizontalAdvance(label), metrics.capHeight());
-            const double radians = angle * std::numbers::pi / 180;
-            const double reach = std::abs(std::cos(radians)) * size.width() / 2 +
-                                 std::abs(std::sin(radians)) * size.height() / 2;
-            QRectF box(QPointF(), QSizeF(size.width() + 4, metrics.height()));
-            box.moveCenter(pointAt(angle, 0.64 - reach / radius_));
-            painter_.drawText(box, Qt::AlignCenter, label);
+        painter_.setPen(QPen(colors_.ink, std::max(1.5, 0.04 * r()), Qt::SolidLine, Qt::FlatCap));
+        for (int i = 0; i <= stepsIn(state_.fullScale(), steps.major); ++i) {
+            const double angle = dial_.angleOf(i * steps.major);
+            painter_.drawLine(dial_.pointAt(angle, 0.84), dial_.pointAt(angle, 0.68));
         }
     }
 
-    // One centred line, cut with an ellipsis to what fits inside the face at that height.
-    void paintLine(const std::string& text, double centreFraction, double heightFraction, bool bold) {
-        if (text.empty()) {
-            return;
+    // The numbers go over the needle with a rim of the face's colour, so the one the needle rests on
+    // stays readable.
+    void paintScaleLabels() {
+        painter_.setFont(layout_.scaleFont);
+        const QFontMetricsF metrics(layout_.scaleFont);
+        for (const GaugeLayout::ScaleLabel& label : layout_.scaleLabels) {
+            QPainterPath glyphs;
+            const QPointF baseline(label.box.center().x() - metrics.horizontalAdvance(label.text) / 2,
+                                   label.box.center().y() + metrics.capHeight() / 2);
+            glyphs.addText(baseline, layout_.scaleFont, label.text);
+            painter_.setBrush(Qt::NoBrush);
+            painter_.setPen(QPen(colors_.faceCentre, std::max(2.0, 0.05 * r()), Qt::SolidLine, Qt::RoundCap,
+                                 Qt::RoundJoin));
+            painter_.drawPath(glyphs);
+            painter_.setPen(Qt::NoPen);
+            painter_.setBrush(colors_.ink);
+            painter_.drawPath(glyphs);
         }
-        painter_.setFont(fontOf(heightFraction, bold));
-        const QFontMetricsF metrics(painter_.font());
+    }
+
+    // The value and its unit on one line in the open quarter at the bottom, below the ends of the bands
+    // and the scale and clear of the needle's usual path: the value bold, the unit smaller on its
+    // baseline. What does not fit inside the face at that height loses the unit first, then is cut
+    // with an ellipsis.
+    void paintReading() {
+        constexpr double belowBandEnds = 0.58; // the bands' outer ends lie 0.57 of the radius down
         constexpr double textRadius = faceRadius - 0.02;
-        const double farthest = std::abs(centreFraction) + metrics.capHeight() / 2 / radius_;
-        const double width =
-            2 * radius_ * std::sqrt(std::max(0.0, textRadius * textRadius - farthest * farthest));
-        QRectF box(QPointF(), QSizeF(width, metrics.height()));
-        box.moveCenter(centre_ + QPointF(0, centreFraction * radius_));
-        painter_.drawText(box, Qt::AlignCenter,
-                          metrics.elidedText(QString::fromStdString(text), Qt::ElideRight, width));
-    }
-
-    // The value, its unit and the caption sit in the open quarter at the bottom, clear of the needle's
-    // usual path and of the scale labels.
-    void paintTexts() {
         // Small scales need the tenth to be readable; the temperatures show whole degrees.
         const char* mask = state_.fullScale() > 0 && state_.fullScale() < 10 ? "##0.0" : "##0";
+        const QString value = QString::fromStdString(formatNumber(state_.value(), mask));
+        const QString unit = QString::fromStdString(state_.unit());
+        const QFont valueFont = dial_.fontOf(base_, 0.21, 10, true);
+        const QFont unitFont = dial_.fontOf(base_, 0.13, 8, false);
+        const QFontMetricsF valueMetrics(valueFont);
+        const QFontMetricsF unitMetrics(unitFont);
+
+        const double gap = unit.isEmpty() ? 0 : unitMetrics.horizontalAdvance(QLatin1Char(' ')) * 0.6;
+        double valueWidth = valueMetrics.horizontalAdvance(value);
+        double unitWidth = unit.isEmpty() ? 0 : unitMetrics.horizontalAdvance(unit);
+        // On a small dial the line moves further down until it clears the numbers at the scale's ends.
+        double top = dial_.centre().y() + belowBandEnds * r();
+        const double halfWidth = (valueWidth + gap + unitWidth) / 2;
+        for (const GaugeLayout::ScaleLabel& label : layout_.scaleLabels) {
+            if (label.box.right() > dial_.centre().x() - halfWidth &&
+                label.box.left() < dial_.centre().x() + halfWidth) {
+                top = std::max(top, label.box.bottom() + 1);
+            }
+        }
+        const double baseline = top + valueMetrics.capHeight();
+        const double farthest = (baseline - dial_.centre().y()) / r();
+        const double room = 2 * r() * std::sqrt(std::max(0.0, textRadius * textRadius - farthest * farthest));
+        QString shownValue = value;
+        if (valueWidth + gap + unitWidth > room) {
+            unitWidth = 0;
+            shownValue = valueMetrics.elidedText(value, Qt::ElideRight, room);
+            valueWidth = valueMetrics.horizontalAdvance(shownValue);
+        }
+        const double left = dial_.centre().x() - (valueWidth + (unitWidth > 0 ? gap + unitWidth : 0)) / 2;
+        painter_.setFont(valueFont);
         painter_.setPen(colors_.valueInk);
-        paintLine(formatNumber(state_.value(), mask), 0.42, 0.21, true);
-        painter_.setPen(colors_.ink);
-        paintLine(state_.unit(), 0.60, 0.13, false);
-        paintLine(state_.caption(), 0.77, 0.15, true);
+        painter_.drawText(QPointF(left, baseline), shownValue);
+        if (unitWidth > 0) {
+            painter_.setFont(unitFont);
+            painter_.setPen(colors_.ink);
+            painter_.drawText(QPointF(left + valueWidth + gap, baseline), unit);
+        }
+    }
+
+    void paintCaption() {
+        if (layout_.captionBox.isEmpty()) {
+            return;
+        }
+        painter_.setFont(layout_.captionFont);
+        painter_.setPen(colors_.captionInk);
+        painter_.drawText(layout_.captionBox, Qt::AlignCenter, layout_.caption);
     }
 
     void paintNeedle() {
         const QColor needle = toQColor(state_.needleColor());
         QPainterPath shape;
-        shape.moveTo(0.74 * radius_, 0);
-        shape.lineTo(0, -0.045 * radius_);
-        shape.lineTo(-0.18 * radius_, -0.03 * radius_);
-        shape.lineTo(-0.18 * radius_, 0.03 * radius_);
-        shape.lineTo(0, 0.045 * radius_);
+        shape.moveTo(0.74 * r(), 0);
+        shape.lineTo(0, -0.045 * r());
+        shape.lineTo(-0.18 * r(), -0.03 * r());
+        shape.lineTo(-0.18 * r(), 0.03 * r());
+        shape.lineTo(0, 0.045 * r());
         shape.closeSubpath();
 
         painter_.save();
-        painter_.translate(centre_);
-        painter_.rotate(-angleOf(state_.value()));
+        painter_.translate(dial_.centre());
+        painter_.rotate(-dial_.angleOf(state_.value()));
         painter_.setPen(Qt::NoPen);
         painter_.setBrush(QColor(0, 0, 0, 50));
-        painter_.drawPath(shape.translated(0.015 * radius_, 0.03 * radius_));
-        painter_.setPen(QPen(needle.darker(160), std::max(1.0, 0.012 * radius_)));
+        painter_.drawPath(shape.translated(0.015 * r(), 0.03 * r()));
+        painter_.setPen(QPen(needle.darker(160), std::max(1.0, 0.012 * r())));
         painter_.setBrush(needle);
         painter_.drawPath(shape);
         painter_.restore();
 
-        QRadialGradient hub(centre_ - QPointF(0.03, 0.03) * radius_, 0.12 * radius_);
+        QRadialGradient hub(dial_.centre() - QPointF(0.03, 0.03) * r(), 0.12 * r());
         hub.setColorAt(0, needle.lighter(150));
         hub.setColorAt(1, needle.darker(220));
-        painter_.setPen(QPen(needle.darker(250), std::max(1.0, 0.012 * radius_)));
+        painter_.setPen(QPen(needle.darker(250), std::max(1.0, 0.012 * r())));
         painter_.setBrush(hub);
-        painter_.drawEllipse(circle(0.10));
+        painter_.drawEllipse(dial_.circle(0.10));
     }
 
     QPainter& painter_;
+    QFont base_;
     const NeedleGaugeState& state_;
-    QPointF centre_;
-    double radius_;
+    const GaugeLayout& layout_;
+    DialGeometry dial_;
     DialColors colors_;
-    bool hasScale_;
 };
 
 } // namespace
+
+GaugeLayout gaugeLayout(const NeedleGaugeState& state, const QSizeF& size, const QFont& base) {
+    GaugeLayout layout;
+    const QRectF area = QRectF(QPointF(0, 0), size).adjusted(1, 1, -1, -1);
+    QRectF dialArea = area;
+    const QString caption = QString::fromStdString(state.caption());
+    if (!caption.isEmpty()) {
+        layout.captionFont = base;
+        layout.captionFont.setPixelSize(captionPixels(size));
+        layout.captionFont.setBold(true);
+        const QFontMetricsF metrics(layout.captionFont);
+        const double lineHeight = std::ceil(metrics.height());
+        layout.captionBox = QRectF(area.left(), area.bottom() - lineHeight, area.width(), lineHeight);
+        layout.caption = metrics.elidedText(caption, Qt::ElideRight, area.width());
+        dialArea.setBottom(layout.captionBox.top());
+    }
+    const double side = std::max(0.0, std::min(dialArea.width(), dialArea.height()));
+    layout.dial = QRectF(0, 0, side, side);
+    // The dial stands on its caption's line, or in the middle when it has none.
+    layout.dial.moveCenter(caption.isEmpty() ? dialArea.center()
+                                             : QPointF(dialArea.center().x(), dialArea.bottom() - side / 2));
+
+    const DialGeometry dial(state, layout.dial);
+    layout.scaleFont = dial.fontOf(base, dial.small() ? 0.2 : 0.16, 8, false);
+    const ScaleSteps steps = scaleSteps(state.fullScale(), dial.small() ? 4 : 6);
+    if (!dial.hasScale() || !(steps.major > 0)) {
+        return layout;
+    }
+    const QFontMetricsF metrics(layout.scaleFont);
+    for (int i = 0; i <= stepsIn(state.fullScale(), steps.major); ++i) {
+        const double value = i * steps.major;
+        const double angle = dial.angleOf(value);
+        // The number's box keeps a fixed gap inside the ticks, whatever its width.
+        const QString text = QString::fromStdString(generalNumber(value));
+        const QSizeF box(metrics.horizontalAdvance(text), metrics.capHeight());
+        const double radians = angle * std::numbers::pi / 180;
+        const double reach =
+            std::abs(std::cos(radians)) * box.width() / 2 + std::abs(std::sin(radians)) * box.height() / 2;
+        QRectF at(QPointF(), box);
+        at.moveCenter(dial.pointAt(angle, 0.64 - reach / dial.radius()));
+        layout.scaleLabels.push_back({text, at});
+    }
+    return layout;
+}
 
 NeedleGaugeWidget::NeedleGaugeWidget(const forms::NeedleGaugeState& state, QWidget* parent)
     : QWidget(parent), state_(state) {}
@@ -267,11 +377,8 @@ void NeedleGaugeWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    const QRectF area = QRectF(rect()).adjusted(1, 1, -1, -1);
-    const double side = std::min(area.width(), area.height());
-    QRectF square(0, 0, side, side);
-    square.moveCenter(area.center());
-    DialPainter(painter, state_, square).paint();
+    const GaugeLayout layout = gaugeLayout(state_, size(), font());
+    DialPainter(painter, state_, layout).paint();
 }
 
 } // namespace usina::qt

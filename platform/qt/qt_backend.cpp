@@ -126,7 +126,7 @@ void QtBackend::setMousePointer(forms::MousePointer pointer) {
 }
 
 void QtBackend::printFormImage(forms::Form& form) {
-    const QImage image = grabForm(form);
+    const QImage image = grabForm(form, false);
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull() || image.isNull()) {
         throw printerError();

@@ -26,7 +26,7 @@ QtRenderer::QtRenderer(forms::WindowSystem& ws) : ws_(ws) {
     if (forms::Form* active = ws_.activeForm()) {
         formChanged(*active, forms::FormEvent::Activated);
     }
-    followModelFocus();
+    focusChanged(ws_.focused());
 }
 
 QtRenderer::~QtRenderer() {
@@ -95,7 +95,8 @@ void QtRenderer::formChanged(forms::Form& form, forms::FormEvent event) {
         window->setWindowTitle(toQString(form.caption()));
         break;
     case forms::FormEvent::Enabled:
-        window->setEnabled(form.enabled());
+        // A window out of use keeps its look (a red message stays readable): the model refuses its
+        // input, and Qt is never told, since it would grey every text.
         break;
     case forms::FormEvent::Modal:
         window->showModality();
@@ -118,6 +119,11 @@ void QtRenderer::menuChanged(forms::MenuItem& item, forms::Property property) {
 }
 
 void QtRenderer::focusChanged(forms::Control* focused) {
+    for (auto& [form, window] : windows_) {
+        if (window != nullptr) {
+            window->markFocus(focused != nullptr && &focused->form() == form ? adapterOf(*focused) : nullptr);
+        }
+    }
     followModelFocus();
     if (focused != nullptr) {
         if (ControlAdapter* adapter = adapterOf(*focused)) {
@@ -136,6 +142,8 @@ void QtRenderer::followModelFocus() {
         while (effective->focusProxy() != nullptr) {
             effective = effective->focusProxy();
         }
+        // Not Tab's reason even after a Tab: a line edit would select its whole text on its own. The
+        // focus mark is the renderer's, whatever the reason.
         if (!effective->hasFocus() || effective->window()->focusWidget() != effective) {
             target->setFocus(Qt::OtherFocusReason);
         }

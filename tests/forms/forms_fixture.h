@@ -117,13 +117,19 @@ public:
         };
     }
     void Form_Load() override { log_.add("FormB.Load"); }
-    void Form_Activate() override { log_.add("FormB.Activate"); }
+    void Form_Activate() override {
+        log_.add("FormB.Activate");
+        if (onActivate) {
+            onActivate();
+        }
+    }
     void Form_Unload(int&) override { log_.add("FormB.Unload"); }
     ~FormB() override { ++destroyed; }
 
     TextBox Text1{*this, "Text1"};
     CommandButton CmdOk{*this, "CmdOk"};
     std::function<void()> onOk;
+    std::function<void()> onActivate;
     static inline int destroyed = 0;
 
 private:

@@ -110,6 +110,101 @@ TEST_F(FormsTest, MenuShortcutClicksAnEnabledItemOnly) {
     EXPECT_EQ(a().Text1.text(), "");
 }
 
+TEST_F(FormsTest, MenuShortcutWithoutAHandlerDoesNothing) {
+    a().mnuOpen.setShortcutCtrl('T');
+    a().Show();
+    ws.pressKey('T', keys::ctrlMask);
+    EXPECT_TRUE(errors.empty());
+    EXPECT_EQ(a().Text1.text(), "");
+}
+
+TEST_F(FormsTest, LettingPendingEventsRunRunsQueuedKeystrokesBeforeTheHandlerGoesOn) {
+    a().Show();
+    a().onClick = [this] {
+        ws.sendKeys("{tab}");
+        ws.doEvents();
+        log.add(std::string("focus on ") + ws.focused()->name());
+    };
+    ws.click(a().Command1);
+    EXPECT_THAT(log.entries, ::testing::Contains("focus on List1"));
+}
+
+// Alt with a caption's access key acts as the old runtime did, whatever has the focus.
+TEST_F(FormsTest, AccessKeysClickTickAndFocus) {
+    FormA& f = a();
+    CheckBox print{f, "ChkImprimir"};
+    Label plate{f, "Label11"};
+    TextBox plateBox{f, "MaskEdBox1"};
+    CommandButton print2{f, "CmdImprimir"};
+    f.Command1.setCaption("&Gerar Relatório");
+    print.setCaption("&Imprimir");
+    print2.setCaption("Imprimir &agora");
+    plate.setCaption("&Placa do caminhão:");
+    int prints = 0;
+    print2.Click = [&] { ++prints; };
+    f.Show();
+
+    ws.pressKey('G', keys::altMask);
+    EXPECT_THAT(log.entries, ::testing::Contains("Command1.Click"));
+    EXPECT_EQ(ws.focused(), &f.Command1);
+    ws.pressKey('I', keys::altMask);
+    EXPECT_EQ(print.value(), 1);
+    EXPECT_EQ(ws.focused(), &print);
+    ws.pressKey('A', keys::altMask);
+    EXPECT_EQ(prints, 1);
+    // A label hands the focus to what follows it in tab order.
+    ws.pressKey('P', keys::altMask);
+    EXPECT_EQ(ws.focused(), &plateBox);
+    // Nothing for a disabled control, a letter nobody has, or Ctrl+Alt.
+    print.setEnabled(false);
+    ws.pressKey('I', keys::altMask);
+    ws.pressKey('Z', keys::altMask);
+    ws.pressKey('G', keys::altMask | keys::ctrlMask);
+    EXPECT_EQ(print.value(), 1);
+    EXPECT_EQ(ws.focused(), &plateBox);
+}
+
+TEST_F(FormsTest, ComboListOpensWithF4OrAltDownAndClosesOnEnterEscapeOrLeaving) {
+    FormA& f = a();
+    ComboBox combo{f, "alt_traco"};
+    combo.addItem("CBUQ");
+    combo.addItem("PMF");
+    f.Show();
+    combo.SetFocus();
+    const struct {
+        int key;
+        int shift;
+        bool open;
+    } steps[] = {
+        {keys::f4, 0, true},
+        {keys::f4, 0, false},
+        {keys::down, keys::altMask, true},
+        {keys::escape, 0, false},
+        {keys::down, keys::altMask, true},
+        {keys::up, keys::altMask, false},
+        {keys::down, keys::altMask, true},
+    };
+    for (const auto& step : steps) {
+        ws.pressKey(step.key, step.shift, step.key == keys::escape ? keys::escape : -1);
+        EXPECT_EQ(combo.droppedDown(), step.open) << "key " << step.key;
+    }
+    // The arrows choose in the open list; Enter closes it on the choice.
+    ws.pressKey(keys::down);
+    EXPECT_EQ(combo.listIndex(), 0);
+    EXPECT_TRUE(combo.droppedDown());
+    ws.pressKey(keys::enter, 0, keys::enter);
+    EXPECT_FALSE(combo.droppedDown());
+    EXPECT_EQ(combo.text(), "CBUQ");
+    ws.pressKey(keys::f4);
+    f.Text1.SetFocus();
+    EXPECT_FALSE(combo.droppedDown());
+    // The window's own KeyDown may take the key first.
+    combo.KeyDown = [](int& k, int) { k = 0; };
+    combo.SetFocus();
+    ws.pressKey(keys::f4);
+    EXPECT_FALSE(combo.droppedDown());
+}
+
 TEST_F(FormsTest, BackspaceAndSelectionEditing) {
     a().Show();
     ws.typeText("12345");

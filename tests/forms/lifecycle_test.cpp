@@ -1,5 +1,7 @@
 #include "forms_fixture.h"
 
+#include "platform/forms/form_ref.h"
+
 using ::testing::ElementsAre;
 
 namespace usina::forms::testing {
@@ -103,6 +105,46 @@ TEST_F(FormsTest, EndingTheProgramStopsEverythingAndNothingAfterItRuns) {
                                          "Command1.Click", "before end"));
     EXPECT_TRUE(desktop.quitRequested());
     EXPECT_TRUE(ws.ended());
+}
+
+// A handler that catches everything cannot keep the program alive: no other handler runs after the
+// end, and the caller of the swallowing event does not go on.
+TEST_F(FormsTest, EndingTheProgramCannotBeSwallowed) {
+    a().Show();
+    a().Timer1.setInterval(100);
+    a().Timer1.setEnabled(true);
+    a().onClick = [this] {
+        try {
+            ws.endProgram();
+        } catch (...) {
+            log.add("swallowed");
+        }
+        // What runs on here shows nothing, and the next handler it would raise ends it.
+        EXPECT_THROW(ws.msgBox("late", msgbox::okOnly, ""), ProgramEnded);
+        a().Text2.setText("late");
+        log.add("not reached");
+    };
+    log.clear();
+    ws.raise("FormA", "outer", [this] {
+        ws.click(a().Command1);
+        log.add("after end");
+    });
+    desktop.advance(1.0);
+    EXPECT_THAT(log.entries,
+                ElementsAre("Text1.LostFocus", "Command1.GotFocus", "Command1.Click", "swallowed"));
+    EXPECT_TRUE(desktop.messageBoxes().empty());
+    EXPECT_TRUE(errors.empty());
+    EXPECT_TRUE(desktop.quitRequested());
+}
+
+TEST_F(FormsTest, AFormRefKeptAcrossAnUnloadReachesTheFreshForm) {
+    const FormRef<FormB> kept(ws);
+    kept->Text1.setText("old");
+    kept->Unload();
+    ws.raise("FormA", "next event", [] {});
+    EXPECT_EQ(kept.peek(), nullptr);
+    EXPECT_EQ(kept->Text1.text(), "");
+    EXPECT_EQ(kept.peek(), ws.peek<FormB>());
 }
 
 } // namespace usina::forms::testing

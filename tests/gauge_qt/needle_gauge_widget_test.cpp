@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFontMetricsF>
 #include <QImage>
 
 #include <algorithm>
@@ -94,9 +95,8 @@ int chroma(QColor c) {
 // 270 degrees clockwise between them. Positions are fractions of the scale.
 class Dial {
 public:
-    explicit Dial(const QImage& image)
-        : image_(image), centre_(image.width() / 2.0, image.height() / 2.0),
-          radius_((std::min(image.width(), image.height()) - 2) / 2.0) {}
+    Dial(const QImage& image, const GaugeLayout& layout)
+        : image_(image), centre_(layout.dial.center()), radius_(layout.dial.width() / 2) {}
 
     // Whether `color` shows anywhere on the ray at `position`, between two fractions of the radius.
     bool rayHas(double position, QColor color, double fromRadius, double toRadius) const {
@@ -162,7 +162,7 @@ TEST_P(GaugeRendering, ShowsTheBandsAndTheNeedleWhereTheValuesAre) {
     }
     EXPECT_GE(seen.size(), 64u) << "the image looks blank";
 
-    const Dial dial(image);
+    const Dial dial(image, gaugeLayout(state, image.size(), QApplication::font()));
     const double scale = state.fullScale();
     for (const RayExpectation& ray : c.bandRays) {
         for (QColor band : {red, yellow, green}) {
@@ -218,7 +218,7 @@ TEST_P(GaugeEndStop, HoldsTheNeedleAtTheStop) {
     const forms::NeedleGaugeState state = gaugeOf(writes);
     const QImage image = render(state, 110, std::string("gauge_stop_") + c.name + ".png");
 
-    const Dial dial(image);
+    const Dial dial(image, gaugeLayout(state, image.size(), QApplication::font()));
     EXPECT_TRUE(dial.needleAt(c.needlePosition));
     EXPECT_FALSE(dial.needleAt(std::abs(c.needlePosition - 0.5)));
     if (state.fullScale() <= 0) {
@@ -237,6 +237,64 @@ INSTANTIATE_TEST_SUITE_P(Dials, GaugeEndStop,
                          [](const testing::TestParamInfo<StopCase>& test) {
                              return std::string(test.param.name);
                          });
+
+// The temperature gauges of the main window are 94 by 90 pixels.
+constexpr QSize mainWindowGauge(94, 90);
+
+TEST(GaugeLayout, TheCaptionHasALineOfItsOwnReadableAndUncutOnTheMainWindowsDials) {
+    application();
+    for (const char* caption : {"CAP", "Massa", "Gases", "Combustível", "Filtro", "Combustibile"}) {
+        Writes writes = temperatureGauge();
+        writes.push_back({id::caption, caption});
+        const forms::NeedleGaugeState state = gaugeOf(writes);
+        const GaugeLayout layout = gaugeLayout(state, mainWindowGauge, QApplication::font());
+        EXPECT_EQ(layout.caption.toStdString(), caption);
+        EXPECT_GE(layout.captionFont.pixelSize(), 10);
+        EXPECT_GE(layout.captionBox.top(), layout.dial.bottom());
+        EXPECT_LE(layout.captionBox.bottom(), mainWindowGauge.height());
+        EXPECT_GE(layout.dial.width(), 70);
+    }
+    // A caption longer than the whole widget is cut, never drawn past it.
+    const GaugeLayout longer = gaugeLayout(gaugeOf({{id::caption, "Temperatura do filtro de mangas"}}),
+                                           mainWindowGauge, QApplication::font());
+    EXPECT_TRUE(longer.caption.endsWith(QChar(0x2026)));
+    EXPECT_LE(QFontMetricsF(longer.captionFont).horizontalAdvance(longer.caption), longer.captionBox.width());
+}
+
+// Every pixel of the "0" that the needle at rest lies on reads as it does with the needle away.
+TEST(GaugeLayout, TheNeedleAtRestLeavesTheZeroReadable) {
+    application();
+    Writes writes = temperatureGauge();
+    writes.push_back({id::caption, "Combustível"});
+    forms::NeedleGaugeState state = gaugeOf(writes);
+    state.setUnit("°C");
+    const GaugeLayout layout = gaugeLayout(state, mainWindowGauge, QApplication::font());
+    ASSERT_FALSE(layout.scaleLabels.empty());
+    ASSERT_EQ(layout.scaleLabels.front().text, "0");
+    const QRect zero = layout.scaleLabels.front().box.toAlignedRect();
+
+    const auto grab = [&](double value, const std::string& file) {
+        state.setProperty(id::value, value);
+        NeedleGaugeWidget widget(state);
+        widget.resize(mainWindowGauge);
+        const QImage image = widget.grab().toImage();
+        EXPECT_TRUE(image.save(QString::fromStdString(std::string(USINA_ARTIFACT_DIR) + "/" + file)));
+        return image;
+    };
+    QDir().mkpath(USINA_ARTIFACT_DIR);
+    const QImage away = grab(180, "gauge_main_window_180.png");
+    const QImage rest = grab(0, "gauge_main_window_0.png");
+    int ink = 0;
+    for (int y = zero.top(); y <= zero.bottom(); ++y) {
+        for (int x = zero.left(); x <= zero.right(); ++x) {
+            if (qGray(away.pixel(x, y)) < 110) {
+                ++ink;
+                EXPECT_LT(colorDistance(rest.pixelColor(x, y), away.pixelColor(x, y)), 48) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_GT(ink, 3) << "no \"0\" where the layout puts it";
+}
 
 } // namespace
 } // namespace usina::qt

@@ -3,6 +3,7 @@
 #include "renderer_fixture.h"
 
 #include "platform/qt/grab_form.h"
+#include "tests/support_qt/cut_texts.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -138,6 +139,19 @@ TEST_F(RendererTest, ScreenshotOfThePanel) {
     EXPECT_EQ(image.width(), 560);
     QDir().mkpath(USINA_ARTIFACT_DIR);
     EXPECT_TRUE(image.save(QString(USINA_ARTIFACT_DIR) + "/renderer_form.png"));
+}
+
+TEST_F(RendererTest, TextsThatDoNotFitTheirPlaceAreFound) {
+    PanelForm& p = shownPanel();
+    QWidget* window = renderer->windowOf(p);
+    EXPECT_THAT(test::cutTexts(*window), ::testing::IsEmpty());
+    p.LblOcorrencia.setCaption("Événements de la centrale :");
+    p.CmdLiga.setCaption("Iniciar o processo de produção da usina");
+    p.FrmModo.setCaption("Modo de operação da usina");
+    p.txtumid.setText("123456789012345");
+    p.GaugeTmp.setProperty(forms::gauge_dispid::caption, "Temperatura do filtro de mangas");
+    settle();
+    EXPECT_EQ(test::cutTexts(*window).size(), 5u);
 }
 
 // A window never shown (a loaded, hidden form) is laid out for its image all the same.

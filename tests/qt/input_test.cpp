@@ -2,10 +2,13 @@
 
 #include "renderer_fixture.h"
 
+#include "platform/qt/grab_form.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -189,6 +192,8 @@ TEST_F(RendererTest, TheComboOpensOnTheListItsGotFocusRefilledAndTheChoiceGoesTo
     QTest::mousePress(combo, Qt::LeftButton);
     EXPECT_EQ(log.count("DBCombomist.GotFocus"), 1);
     ASSERT_TRUE(combo->view()->isVisible());
+    // Opening the list chooses nothing.
+    EXPECT_THAT(entriesStartingWith(log, "DBCombomist.Click"), ::testing::IsEmpty());
     ASSERT_EQ(combo->view()->model()->rowCount(), 3);
     EXPECT_EQ(combo->view()->model()->index(2, 0).data().toString(), "SMA");
     EXPECT_EQ(combo->currentText(), "CBUQ faixa C");
@@ -291,14 +296,28 @@ TEST_F(RendererTest, AClickOnAListItemChoosesItAndADoubleClickRaisesDblClick) {
     EXPECT_EQ(log.count("ListRel.Click=2"), 1);
 }
 
-TEST_F(RendererTest, ADisabledFormTakesNoInput) {
+// A window out of use refuses the person but keeps its look: a red message stays readable.
+TEST_F(RendererTest, AWindowOutOfUseKeepsItsLookAndTakesNoInput) {
     PanelForm& p = shownPanel();
+    p.LblOcorrenc.setForeColor(forms::colors::red);
+    settle();
+    const QImage inUse = grabForm(p);
     p.setEnabled(false);
-    EXPECT_FALSE(renderer->windowOf(p)->isEnabled());
+    settle();
+    EXPECT_TRUE(renderer->windowOf(p)->isEnabled());
+    EXPECT_EQ(grabForm(p), inUse);
     QTest::mouseClick(widget(p.CmdLiga), Qt::LeftButton);
     typeKey(widget(p.txtumid), Qt::Key_5, "5");
+    auto* bar = renderer->windowOf(p)->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(bar->actions().front()).center());
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     EXPECT_EQ(log.count("CmdLiga.Click"), 0);
     EXPECT_EQ(p.txtumid.text(), "");
+    // A control out of use still looks it.
+    p.setEnabled(true);
+    p.CmdLiga.setEnabled(false);
+    EXPECT_FALSE(widget(p.CmdLiga)->isEnabled());
 }
 
 } // namespace

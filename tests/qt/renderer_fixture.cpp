@@ -188,7 +188,8 @@ DialogForm::DialogForm(forms::WindowSystem& ws, EventLog& log) : Form(ws, "Dialo
     setCaption("Cupom de Carga");
     setClientSize(240, 90);
     setBorderStyle(forms::BorderStyle::FixedDialog);
-    put(txtPlaca, nullptr, 12, 14, 216, 22);
+    put(MaskEdBox1, nullptr, 12, 14, 216, 22);
+    MaskEdBox1.setMask("\?\?\?-9999");
     put(CmdOk, nullptr, 80, 50, 80, 28).setCaption("OK");
     CmdOk.Click = [this] { log_.add("CmdOk.Click"); };
 }

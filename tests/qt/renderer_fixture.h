@@ -9,6 +9,7 @@
 #include "platform/forms/frame.h"
 #include "platform/forms/label.h"
 #include "platform/forms/list_control.h"
+#include "platform/forms/masked_box.h"
 #include "platform/forms/menu_item.h"
 #include "platform/forms/needle_gauge.h"
 #include "platform/forms/scroll_bar.h"
@@ -101,7 +102,7 @@ public:
     DialogForm(forms::WindowSystem& ws, EventLog& log);
     void Form_Activate() override;
 
-    forms::TextBox txtPlaca{*this, "txtPlaca"};
+    forms::MaskedBox MaskEdBox1{*this, "MaskEdBox1"};
     forms::CommandButton CmdOk{*this, "CmdOk"};
 
 private:
