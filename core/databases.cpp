@@ -1,5 +1,6 @@
 #include "core/databases.h"
 
+#include "core/shared_services.h"
 #include "core/station.h"
 #include "platform/forms/backend.h"
 
@@ -40,9 +41,11 @@ Value Databases::OpenDatabases() {
     HourglassWhile hourglass(st.ws());
     ConnectionPrefix = std::string("Provider=microsoft.jet.OLEDB.4.0;") +
                        "Data Source=" + st.programFolder().string() + "\\";
+    Writes->setObserver([this](const store::StoreNotice& notice) { reportStoreNotice(notice); });
     for (const RecordsetPlace& place : places()) {
         store::OpenOptions options;
         options.durableCommits = place.durableCommits;
+        options.writes = Writes;
         store::TableRecordset& rs = this->*place.recordset;
         rs.open(place.table, st.programFolder() / place.file, options);
         rs.setIndex("primarykey");
@@ -50,7 +53,28 @@ Value Databases::OpenDatabases() {
     return Value();
 }
 
+void Databases::FlushPendingWrites() {
+    Writes->flush();
+}
+
+// The notice's text is the store's own Portuguese, naming the file and table; it is not in the
+// translation table. The error log may itself be the busy file: then the line alone tells.
+void Databases::reportStoreNotice(const store::StoreNotice& notice) {
+    auto& services = st.group<SharedServices>();
+    if (st.loadedMainWindow() != nullptr) {
+        services.ShowOccurrence(notice.text);
+    }
+    if (!ErrorLogRecordset.isOpen()) {
+        return;
+    }
+    try {
+        services.LogError(notice.errorNumber, notice.text, "Module1", "Gravacao");
+    } catch (const RunTimeError&) {
+    }
+}
+
 void Databases::CloseDatabases() {
+    Writes->finish();
     for (store::TableRecordset* rs :
          {&ErrorLogRecordset, &ProductionRecordset, &MixRecordset, &BitsRecordset, &UsersRecordset,
           &TotalizerRecordset, &ConstantsRecordset, &GaugesRecordset, &LanguageRecordset, &RelCargaRecordset,

@@ -3,8 +3,10 @@
 // the main window unloads (or the station ends).
 
 #include "platform/store/table_recordset.h"
+#include "platform/store/write_queue.h"
 #include "platform/value/value.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,11 +17,18 @@ class Station;
 class Databases {
 public:
     explicit Databases(Station& station) : st(station) {}
-    ~Databases() { CloseDatabases(); }
+    // The windows are gone by now: what the last try at the kept writes finds is told to nobody.
+    ~Databases() {
+        Writes->setObserver(nullptr);
+        CloseDatabases();
+    }
     Databases(const Databases&) = delete;
     Databases& operator=(const Databases&) = delete;
 
     std::string ConnectionPrefix;
+    // Every recordset's saves go through one queue, declared first so that it outlives them: a file held
+    // by another program keeps its rows there until it lets go.
+    std::shared_ptr<store::WriteQueue> Writes = std::make_shared<store::WriteQueue>();
     store::TableRecordset RelCargaRecordset;
     store::TableRecordset RelProducaoRecordset;
     store::TableRecordset RelConMatRecordset;
@@ -36,6 +45,9 @@ public:
 
     Value OpenDatabases();
     void CloseDatabases();
+    // Writes what a busy file kept, and tells the operator and the error log once what happened to it;
+    // called from an always-on timer.
+    void FlushPendingWrites();
 
     // Where each recordset is opened, in opening order.
     struct RecordsetPlace {
@@ -49,6 +61,8 @@ public:
     static const std::vector<RecordsetPlace>& places();
 
 private:
+    void reportStoreNotice(const store::StoreNotice& notice);
+
     Station& st;
 };
 
