@@ -110,5 +110,7 @@ VALUES ('CBUQ FAIXA C', 150, 32, 28, 20, 12, 15, 5.5, 2.5, 2, 0, 12, 8, 10, 0,
        ('SMA 0/11', 120, 40, 30, 12, 5, 0, 6.5, 6, 0, 0.5, 12, 8, 0, 15,
         'Brita 1', 'Brita 0', 'Pedrisco', 'Pó de pedra', 'Fresado');
 
--- User maintenance opens only for a level-3 user: the protected built-in one.
-INSERT INTO "senhas" ("login1", "senha1", "permissao") VALUES ('kremo', 'kremo', '3');
+-- User maintenance opens only for a level-3 user: the protected built-in one. Its password, "kremo",
+-- is stored as every password is, hashed (Argon2id, with its salt and cost in the text).
+INSERT INTO "senhas" ("login1", "senha1", "permissao")
+VALUES ('kremo', '$argon2id$v=19$m=32768,t=2,p=1$rIX8nR8MN1k9klWuQ0gPag$mwI8j6lTDX+7/uLa1Hxt4NFDhGo9hHXg0sP1sFoa6f4', '3');

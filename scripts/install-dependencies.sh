@@ -2,8 +2,8 @@
 # Installs the Debian 12 packages the station needs to build, run and be tested. Run as root.
 set -eu
 
-packages="g++ cmake ninja-build pkg-config qt6-base-dev libsqlite3-dev sqlite3 libgtest-dev libgmock-dev \
-libbenchmark-dev fonts-dejavu-core xvfb xauth"
+packages="g++ cmake ninja-build pkg-config qt6-base-dev libsqlite3-dev sqlite3 libsodium-dev libgtest-dev \
+libgmock-dev libbenchmark-dev fonts-dejavu-core xvfb xauth"
 
 missing=""
 for p in $packages; do
