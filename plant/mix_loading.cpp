@@ -105,6 +105,7 @@ void MixAndCalibration::showInMixEditor(const std::string& MixName, const Stored
     for (int i = 1; i <= 5; ++i) {
         editor.Text4[i - 1].setText(stored.materials[i]);
     }
+    editor.receiveMixInUse(stored.name);
 }
 
 void MixAndCalibration::applyMix(const StoredMix& stored) {
