@@ -39,6 +39,7 @@ const std::array<FormConfig::GaugeBox, 7> FormConfig::gaugeBoxes{{
 }};
 
 void FormConfig::wireHandlers() {
+    CmdAplicar.Click = [this] { CmdAplicar_Click(); };
     TxtMed.forEach([this](int k, forms::TextBox& box) {
         box.GotFocus = [this, k] { TxtMed_GotFocus(k); };
         box.KeyPress = [this, k](int& KeyAscii) { TxtMed_KeyPress(k, KeyAscii); };

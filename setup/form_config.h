@@ -16,6 +16,9 @@
 #include "platform/forms/text_box.h"
 
 #include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
 
 namespace usina {
 
@@ -26,6 +29,7 @@ public:
     void Form_Load() override;
     void Form_Activate() override;
     void Form_Unload(int& Cancel) override;
+    void CmdAplicar_Click();
     void TxtMed_GotFocus(int Index);
 
     // ---- per silo ----
@@ -117,6 +121,29 @@ private:
     // ---- the steps of the activation ----
     void lockStart();
     void enableExtraTemperatureRows(bool enabled);
+
+    // ---- the steps of the apply ----
+    struct AveragingCounts {
+        std::array<std::string, 5> text;
+        std::array<std::int16_t, 5> count{};
+    };
+    bool pumpConstantsPresent();
+    bool otherBoxesPresent();
+    bool controllerServesBothPumps();
+    bool raisePumpConstantsToMinimum();
+    std::optional<AveragingCounts> averagingCountsInRange();
+    bool storedBoxesHoldNumbers();
+    void storeAveragingCounts(const AveragingCounts& counts);
+    void writeAveragingCountsToSettings(const AveragingCounts& counts);
+    void storeConstants();
+    void storeGaugeBands();
+    void rebandBeltGauges();
+    void rebandTemperatureGauges();
+    void applyRateMaximum();
+    // The message line names a box by the captions the operator sees around it.
+    void refuseBox(const std::string& place);
+    std::string bandPlace(int i, const forms::Label& colour, bool start) const;
+    std::string temperaturePlace(int j, const forms::Label& column) const;
 
     AccessState& access = st.group<AccessState>();
     StartupAndSettings& settings = st.group<StartupAndSettings>();

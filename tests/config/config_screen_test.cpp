@@ -229,7 +229,8 @@ TEST_P(ConfigInEveryLanguage, ShowsNoMissingTranslationAndHasEveryMessageOfTheAp
     }
     for (const char* message :
          {"Não deixe nenhum campo em branco!", "Erro...Precisa Ostrel/Pellum de 10 saídas",
-          "Constante do Alfalto muito Baixa", "Constante do filler muito Baixa", "Dados alterados!"}) {
+          "Constante do Alfalto muito Baixa", "Constante do filler muito Baixa", "Dados alterados!",
+          "Valor inválido:", "inicial", "final"}) {
         const std::string shown = services().TranslateText(message);
         EXPECT_NE(shown, "######") << message;
         EXPECT_NE(shown, "naotem") << message;
