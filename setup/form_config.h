@@ -1,9 +1,13 @@
 #pragma once
 // The constants screen. Besides editing the plant's calibration it holds, for the whole run, values
 // other windows read and write through its boxes: the gauge bands, the live belt-scale readings, the
-// maximum rate and the temperature limits.
+// maximum rate and the temperature limits. Any touch loads it hidden (its load runs, its activation
+// does not); a level-3 login shows it.
 
+#include "core/access_state.h"
+#include "core/startup_and_settings.h"
 #include "core/station_form.h"
+#include "plant/controller/link.h"
 #include "platform/forms/check_box.h"
 #include "platform/forms/command_button.h"
 #include "platform/forms/control_array.h"
@@ -11,11 +15,22 @@
 #include "platform/forms/label.h"
 #include "platform/forms/text_box.h"
 
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
 namespace usina {
 
 class FormConfig : public StationForm {
 public:
     explicit FormConfig(Station& station);
+
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Unload(int& Cancel) override;
+    void CmdAplicar_Click();
+    void TxtMed_GotFocus(int Index);
 
     // ---- per silo ----
     forms::ControlArray<forms::Frame> FrameInf{*this, "FrameInf", 1, 5};
@@ -71,6 +86,68 @@ public:
     forms::CheckBox Chkmal{*this, "Chkmal"};
     forms::CommandButton CmdAplicar{*this, "CmdAplicar"};
     forms::Label Label1{*this, "Label1"};
+
+private:
+    // The seven boxes of a belt-speed gauge, each beside its field of the gauges row (the phrase, a blank
+    // and the silo's digit) and the caption that names it.
+    enum class BandEnd { Scale, Start, End };
+    struct GaugeBox {
+        const char* phrase;
+        forms::ControlArray<forms::TextBox> FormConfig::*boxes;
+        forms::ControlArray<forms::Label> FormConfig::*caption;
+        BandEnd end;
+    };
+    static const std::array<GaugeBox, 7> gaugeBoxes;
+
+    // ---- design ----
+    void layOutSilo(int i);
+    void layOutTemperatures();
+    void layOutRecordingRateAndPumps();
+    void setTabOrder();
+    void wireHandlers();
+
+    // ---- key filters ----
+    void numericKeyPress(int& KeyAscii);
+    void signedKeyPress(int& KeyAscii);
+    void TxtMed_KeyPress(int Index, int& KeyAscii);
+
+    // ---- the steps of the load ----
+    void showCalibration();
+    void showPumpOutputs();
+    void showGaugeBands();
+    void showStoredTexts();
+    void showAveragingCounts();
+
+    // ---- the steps of the activation ----
+    void lockStart();
+    void enableExtraTemperatureRows(bool enabled);
+
+    // ---- the steps of the apply ----
+    struct AveragingCounts {
+        std::array<std::string, 5> text;
+        std::array<std::int16_t, 5> count{};
+    };
+    bool pumpConstantsPresent();
+    bool otherBoxesPresent();
+    bool controllerServesBothPumps();
+    bool raisePumpConstantsToMinimum();
+    std::optional<AveragingCounts> averagingCountsInRange();
+    bool storedBoxesHoldNumbers();
+    void storeAveragingCounts(const AveragingCounts& counts);
+    void writeAveragingCountsToSettings(const AveragingCounts& counts);
+    void storeConstants();
+    void storeGaugeBands();
+    void rebandBeltGauges();
+    void rebandTemperatureGauges();
+    void applyRateMaximum();
+    // The message line names a box by the captions the operator sees around it.
+    void refuseBox(const std::string& place);
+    std::string bandPlace(int i, const forms::Label& colour, bool start) const;
+    std::string temperaturePlace(int j, const forms::Label& column) const;
+
+    AccessState& access = st.group<AccessState>();
+    StartupAndSettings& settings = st.group<StartupAndSettings>();
+    Link& link = st.group<Link>();
 };
 
 } // namespace usina
