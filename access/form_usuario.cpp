@@ -133,11 +133,12 @@ void FormUsuario::Cmdalterar_Click() {
     fillUserList();
 }
 
-// The protected name is compared exactly: another spelling of it is deleted like any user.
+// The protected name is compared exactly; the row the key finds is protected too, since another spelling
+// of the name finds the built-in user and would leave the plant without it.
 void FormUsuario::Cmddeletar_Click() {
     const std::string name = txtusuario.text();
     const bool found = seekUser(name);
-    if (name == protectedName) {
+    if (name == protectedName || (found && toText(db.UsersRecordset.field("login1")) == protectedName)) {
         tell("Não pode excluir kremo");
         return;
     }

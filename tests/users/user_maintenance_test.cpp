@@ -83,15 +83,13 @@ TEST_F(UserMaintenance, DeletingRemovesTheUserButNeverKremo) {
     EXPECT_EQ(userCount(), 1);
 }
 
-// The protected name is compared exactly, while the key finds the row in any letter case.
-TEST_F(UserMaintenance, TheProtectedNameInAnotherCaseIsDeletedLikeAnyUser) {
+// The key finds the built-in user in any letter case: that spelling must not delete it either.
+TEST_F(UserMaintenance, TheProtectedNameInAnotherCaseIsNotDeletedEither) {
     FormUsuario& window = openUsers();
     act(window.Cmddeletar, "Kremo", "");
-    EXPECT_EQ(takeMessage(), "");
-    EXPECT_EQ(userCount(), 0);
-    EXPECT_TRUE(window.txtusuario.items().empty());
-    EXPECT_EQ(window.txtusuario.text(), "");
-    EXPECT_EQ(window.Txtpoder.text(), "");
+    EXPECT_EQ(takeMessage(), "Não pode excluir kremo");
+    EXPECT_EQ(userCount(), 1);
+    EXPECT_EQ(window.txtusuario.items(), (std::vector<std::string>{"kremo"}));
 }
 
 TEST_F(UserMaintenance, AUserWithoutNameOrLevelIsNeitherAddedNorAltered) {
