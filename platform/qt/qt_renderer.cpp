@@ -84,6 +84,7 @@ void QtRenderer::formChanged(forms::Form& form, forms::FormEvent event) {
     case forms::FormEvent::Unloaded:
         // The unload may come from a handler of this very window: Qt deletes it once that returned.
         windows_.erase(&form);
+        activationRequests_.forget(window);
         window->detach();
         window->hide();
         window->deleteLater();
@@ -177,29 +178,18 @@ void QtRenderer::qtFocusArrived(ControlAdapter& adapter, Qt::FocusReason reason)
 
 void QtRenderer::requestActivation(FormWindow& window) {
     if (window.isVisible() && !window.isActiveWindow()) {
-        pendingActivations_.push_back({&window, std::chrono::steady_clock::now()});
+        activationRequests_.requested(&window, std::chrono::steady_clock::now());
     }
     window.activateAsModel();
 }
 
 void QtRenderer::windowActivated(FormWindow& window) {
-    // A request the window system never carried out (it may refuse to take the focus from another
-    // program) stops counting after a while.
-    constexpr auto settling = std::chrono::milliseconds(500);
-    const auto now = std::chrono::steady_clock::now();
-    std::erase_if(pendingActivations_,
-                  [&](const ActivationRequest& r) { return r.window == nullptr || now - r.at > settling; });
-    auto answered = std::find_if(pendingActivations_.begin(), pendingActivations_.end(),
-                                 [&](const ActivationRequest& r) { return r.window == &window; });
-    const bool answersModel = answered != pendingActivations_.end();
-    if (answersModel) {
-        pendingActivations_.erase(pendingActivations_.begin(), answered + 1);
-    }
+    const auto reading = activationRequests_.activated(&window, std::chrono::steady_clock::now());
     forms::Form* form = window.form();
     if (form == nullptr || ws_.activeForm() == form) {
         return;
     }
-    if (answersModel || !pendingActivations_.empty()) {
+    if (reading != ActivationRequests::Reading::personChoice) {
         // The model has moved on since, or the window system picked a window of its own on the way.
         followModelActivation();
         return;

@@ -6,6 +6,7 @@
 // Destroy it before the window system it observes.
 
 #include "platform/forms/observer.h"
+#include "platform/qt/activation_requests.h"
 
 #include <QObject>
 #include <QPointer>
@@ -64,11 +65,7 @@ private:
     forms::WindowSystem& ws_;
     std::map<const forms::Form*, QPointer<FormWindow>> windows_;
     // Windows the model activated whose activation Qt has not reported yet.
-    struct ActivationRequest {
-        QPointer<FormWindow> window;
-        std::chrono::steady_clock::time_point at;
-    };
-    std::vector<ActivationRequest> pendingActivations_;
+    ActivationRequests activationRequests_;
     bool movingFocus_ = false;
     QObject context_;
 };
