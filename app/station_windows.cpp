@@ -1,5 +1,6 @@
 #include "app/station_windows.h"
 
+#include "access/access_windows.h"
 #include "core/core_windows.h"
 #include "plant/plant_windows.h"
 #include "setup/setup_windows.h"
@@ -9,6 +10,7 @@ namespace usina {
 void registerStationWindows(Station& station) {
     registerCoreWindows(station);
     registerSetupWindows(station);
+    registerAccessWindows(station);
     registerPlantWindows(station);
 }
 
