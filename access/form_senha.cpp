@@ -1,6 +1,7 @@
 #include "access/form_senha.h"
 
 #include "access/form_usuario.h"
+#include "access/login_gate.h"
 #include "access/passwords.h"
 #include "access/trocasenha.h"
 #include "core/design.h"
@@ -51,7 +52,7 @@ void FormSenha::Form_Load() {
 // Leaving the window with "Senhas" clear closes the login gate again.
 void FormSenha::Form_Unload(int& Cancel) {
     (void)Cancel;
-    users.FullAccessFlag = h_senha.value() == 1 ? 1 : 0;
+    st.group<LoginGate>().FullAccessFlag = h_senha.value() == 1 ? 1 : 0;
 }
 
 void FormSenha::txtnome_KeyPress(int& KeyAscii) {

@@ -1,6 +1,6 @@
 #include "app/station_windows.h"
 
-#include "access/users_windows.h"
+#include "access/access_windows.h"
 #include "core/core_windows.h"
 #include "plant/plant_windows.h"
 #include "setup/setup_windows.h"
@@ -10,7 +10,7 @@ namespace usina {
 void registerStationWindows(Station& station) {
     registerCoreWindows(station);
     registerSetupWindows(station);
-    registerUsersWindows(station);
+    registerAccessWindows(station);
     registerPlantWindows(station);
 }
 

@@ -42,6 +42,8 @@ const char* modelWord(int code) {
 
 void FormRanvikv5::wireHandlers() {
     HScroll.Change = [this] { HScroll_Change(); };
+    wireOperatorControls();
+    wireMenus();
 }
 
 void FormRanvikv5::Form_Load() {
@@ -54,7 +56,7 @@ void FormRanvikv5::Form_Load() {
         chooseFirstMix();
         clearSiloFlows();
         applyRateMaximum();
-        applyFirstMixRate();
+        applyMixRateWithinRateBar();
         LblDia.setCaption(formatDate(st.clock().today(), "dd/mm/yy"));
         mix.LoadConstants();
         copyGaugeBandsToConstantsScreen();
@@ -152,8 +154,8 @@ void FormRanvikv5::applyRateMaximum() {
     Lblmax.setCaption(toText(prodmax));
 }
 
-// The rate bar stands at the first mix's rate, held at the maximum when the mix asks for more.
-void FormRanvikv5::applyFirstMixRate() {
+// The rate bar stands at the mix's rate, held at the maximum when the mix asks for more.
+void FormRanvikv5::applyMixRateWithinRateBar() {
     if (mix.MixRate > HScroll.max()) {
         services.ShowOccurrence(services.TranslateText("A produção escolhida excede a capacidade da usina."));
         mix.MixRate = HScroll.max();

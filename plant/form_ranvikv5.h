@@ -2,12 +2,15 @@
 // The operator's main window: the plant's display, the holder of the process (its timers are the
 // process loop, its serial control the controller link) and the window whose unload ends the program.
 
+#include "access/login_gate.h"
 #include "core/access_state.h"
 #include "core/main_window_port.h"
 #include "core/station_form.h"
+#include "plant/clock_state.h"
 #include "plant/controller/link.h"
 #include "plant/main_window_state.h"
 #include "plant/mix_and_calibration.h"
+#include "plant/mix_change_record.h"
 #include "plant/process_and_totals.h"
 #include "platform/forms/command_button.h"
 #include "platform/forms/control_array.h"
@@ -31,6 +34,31 @@ public:
     void Form_Unload(int& Cancel) override;
 
     void HScroll_Change();
+
+    // ---- the operator's controls: start and stop, the mix, the rate keys, the moistures ----
+    void CmdLiga_Click();
+    void DBCombomist_Click();
+    void DBCombomist_DblClick();
+    void DBCombomist_GotFocus();
+    void DBCombomist_KeyDown(int& KeyCode, int Shift);
+    void DBCombomist_KeyPress(int& KeyAscii);
+    void Form_KeyDown(int& KeyCode, int Shift) override;
+    void HScroll_KeyDown(int& KeyCode, int Shift);
+    void txtumid_Change(int Index);
+    void txtumid_KeyPress(int Index, int& KeyAscii);
+
+    // ---- the menus ----
+    void mnualt_Click();
+    void mnugra_Click();
+    void mnusenha_Click();
+    void mnulingua_Click();
+    void mnusai_Click();
+    void mnusil_Click();
+    void mnurelplacas_Click();
+    void mnurelprod_Click();
+    void mnuRelConMat_Click();
+    void mnuRelTemp_Click();
+    void mnuout_Click();
 
     // The five temperature gauges by channel number 1 to 5.
     forms::NeedleGauge& GaugeTmp(int channel);
@@ -168,6 +196,8 @@ private:
     void layOutMessageLine();
     void setUpMenus();
     void wireHandlers();
+    void wireOperatorControls();
+    void wireMenus();
 
     // The steps of the load.
     void readInterfaceLanguage();
@@ -178,7 +208,7 @@ private:
     void chooseFirstMix();
     void clearSiloFlows();
     void applyRateMaximum();
-    void applyFirstMixRate();
+    void applyMixRateWithinRateBar();
     void copyGaugeBandsToConstantsScreen();
     void startPollingAndReadModel();
     void greyMissingTemperatureGauges();
@@ -189,8 +219,40 @@ private:
     bool plantRunsOrIsStopping();
     void zeroControllerOutputs();
 
+    // The steps of the start and the stop.
+    bool nobodyLoggedIn();
+    bool moistureBoxLeftEmpty();
+    bool pumpSettingsRefuseTheStart();
+    void startPlant();
+    void startProcessTimers();
+    void resetRunCounters();
+    void applyMixRateWithinMaximum();
+    void stopPlant();
+    // RecordTick set near the recording period, within the counter's range.
+    std::int16_t recordTickBesidePeriod(int offset) const;
+
+    // The steps of the mix box.
+    void chooseMix();
+    void writeMixChangeRecord();
+    void refillMixList();
+
+    // The steps of the rate keys.
+    void rateUp();
+    void rateDown();
+
+    // The steps of the moisture boxes.
+    void readMoistures();
+
+    // A window of a folder above this one, shown by its name; one this program does not hold yet says so.
+    void showWindowNamed(const std::string& name, const std::string& missingMessage);
+    void showMenuWindow(const forms::MenuItem& item, const std::string& name);
+    void tell(const std::string& text);
+
     // The groups of the module's state this window uses.
     AccessState& access = st.group<AccessState>();
+    LoginGate& gate = st.group<LoginGate>();
+    ClockState& clockState = st.group<ClockState>();
+    MixChangeRecordCalls& mixChangeRecord = st.group<MixChangeRecordCalls>();
     Link& link = st.group<Link>();
     MixAndCalibration& mix = st.group<MixAndCalibration>();
     ProcessAndTotals& process = st.group<ProcessAndTotals>();

@@ -8,7 +8,10 @@
 #include "observer.h"
 #include "timer.h"
 
+#include <cxxabi.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <set>
 #include <stdexcept>
 
@@ -41,6 +44,20 @@ Form& WindowSystem::formByType(std::type_index type) {
     live_[type] = std::move(created);
     load(form);
     return form;
+}
+
+Form* WindowSystem::formNamed(const std::string& name) {
+    auto it = typesByName_.find(name);
+    return it == typesByName_.end() ? nullptr : &formByType(it->second);
+}
+
+std::string WindowSystem::className(std::type_index type) {
+    int status = 0;
+    std::unique_ptr<char, void (*)(void*)> demangled(
+        abi::__cxa_demangle(type.name(), nullptr, nullptr, &status), std::free);
+    std::string name = status == 0 && demangled ? demangled.get() : type.name();
+    const std::size_t colons = name.rfind("::");
+    return colons == std::string::npos ? name : name.substr(colons + 2);
 }
 
 Form* WindowSystem::peekByType(std::type_index type) const {

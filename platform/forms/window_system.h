@@ -58,7 +58,9 @@ public:
 
     // ---- registry -------------------------------------------------------------------------------
     template <class F> void define(std::function<std::unique_ptr<F>()> factory) {
-        factories_[std::type_index(typeid(F))] = [factory] { return std::unique_ptr<Form>(factory()); };
+        const std::type_index type(typeid(F));
+        factories_[type] = [factory] { return std::unique_ptr<Form>(factory()); };
+        typesByName_.insert_or_assign(className(type), type);
     }
     // The loaded form, loading it hidden (its Form_Load runs) when it is not. The reference is for use
     // at once: after the form's unload it lasts only until the outermost event returns. Keep a
@@ -66,6 +68,10 @@ public:
     template <class F> F& form() { return static_cast<F&>(formByType(std::type_index(typeid(F)))); }
     // The loaded form or nullptr; never loads.
     template <class F> F* peek() const { return static_cast<F*>(peekByType(std::type_index(typeid(F)))); }
+    // A window known by its name, as its class is named (a window's class bears the window's name): for
+    // code that shows a window it cannot include. The form as form<F>() gives it, loading it hidden when
+    // it is not loaded; nullptr when no window of that name is defined.
+    Form* formNamed(const std::string& name);
     std::vector<Form*> loadedForms() const;
 
     // ---- lifecycle ------------------------------------------------------------------------------
@@ -138,6 +144,8 @@ public:
 
 private:
     Form& formByType(std::type_index type);
+    // The class's own name, without its namespaces.
+    static std::string className(std::type_index type);
     Form* peekByType(std::type_index type) const;
     void load(Form& form);
     void activate(Form& form);
@@ -173,6 +181,7 @@ private:
     UnhandledErrorHandler unhandledError_;
 
     std::map<std::type_index, std::function<std::unique_ptr<Form>()>> factories_;
+    std::map<std::string, std::type_index> typesByName_;
     std::map<std::type_index, std::unique_ptr<Form>> live_;
     std::vector<std::unique_ptr<Form>> graveyard_;
 

@@ -1,5 +1,6 @@
 // The users screen: who may do what after identifying himself, the refusals, and the "Senhas" switch.
 
+#include "access/login_gate.h"
 #include "tests/users/users_fixture.h"
 
 namespace usina::test {
@@ -106,14 +107,14 @@ TEST_F(UsersTest, ANullPasswordMatchesNothing) {
 
 // The switch is read as the window is left, however it is left; the next opening starts clear.
 TEST_F(UsersTest, TheSenhasSwitchSetsTheFullAccessFlagAsTheWindowIsLeft) {
-    EXPECT_EQ(usersState().FullAccessFlag, 0);
+    EXPECT_EQ(station->group<LoginGate>().FullAccessFlag, 0);
     FormSenha& window = identify("kremo", "kremo");
     ws().click(window.h_senha);
     EXPECT_EQ(window.h_senha.value(), 1);
-    EXPECT_EQ(usersState().FullAccessFlag, 0);
+    EXPECT_EQ(station->group<LoginGate>().FullAccessFlag, 0);
     ws().closeByPerson(window);
     EXPECT_EQ(ws().peek<FormSenha>(), nullptr);
-    EXPECT_EQ(usersState().FullAccessFlag, 1);
+    EXPECT_EQ(station->group<LoginGate>().FullAccessFlag, 1);
 
     // Opened again: everything starts disabled and clear; leaving it so closes the gate.
     FormSenha& again = senha();
@@ -121,7 +122,7 @@ TEST_F(UsersTest, TheSenhasSwitchSetsTheFullAccessFlagAsTheWindowIsLeft) {
     EXPECT_EQ(again.h_senha.value(), 0);
     EXPECT_FALSE(again.h_senha.enabled());
     ws().closeByPerson(again);
-    EXPECT_EQ(usersState().FullAccessFlag, 0);
+    EXPECT_EQ(station->group<LoginGate>().FullAccessFlag, 0);
 
     // Leaving through a button reads the switch too.
     FormSenha& third = identify("kremo", "kremo");
@@ -129,7 +130,7 @@ TEST_F(UsersTest, TheSenhasSwitchSetsTheFullAccessFlagAsTheWindowIsLeft) {
     ws().click(third.botusu);
     EXPECT_EQ(ws().peek<FormSenha>(), nullptr);
     EXPECT_TRUE(usuario().visible());
-    EXPECT_EQ(usersState().FullAccessFlag, 1);
+    EXPECT_EQ(station->group<LoginGate>().FullAccessFlag, 1);
 }
 
 TEST_F(UsersTest, EnterMovesFromTheNameToThePassword) {
