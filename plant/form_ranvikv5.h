@@ -21,6 +21,10 @@
 #include "platform/forms/text_box.h"
 #include "platform/forms/timer.h"
 
+#include <functional>
+#include <optional>
+#include <string>
+
 namespace usina {
 
 class FormRanvikv5 : public StationForm {
@@ -170,7 +174,9 @@ private:
     void wireHandlers();
 
     // The steps of the load.
-    void readInterfaceLanguage();
+    std::optional<std::string> readInterfaceLanguage();
+    void tellLanguageFallback(const std::optional<std::string>& fallback);
+    std::string languageFallbackMessage(const std::string& named) const;
     void translateCaptions();
     void resetLoginAndRecordCounter();
     void loadTotals();
@@ -187,7 +193,7 @@ private:
 
     // The steps of the unload.
     bool plantRunsOrIsStopping();
-    void zeroControllerOutputs();
+    void stepOfTheEnd(const std::function<void()>& step);
 
     // The groups of the module's state this window uses.
     AccessState& access = st.group<AccessState>();

@@ -179,4 +179,38 @@ TEST_F(StationTest, UnloadWritesZeroToRegistersOneToEightAndEndsTheProgram) {
     EXPECT_FALSE(main().TimerX.enabled());
 }
 
+// The texts' file failing after the load must not keep the window open: the process timers tell
+// whether the plant is stopped.
+TEST_F(StationTest, CloseEndsTheProgramAlsoWhenTheTextsCanNoLongerBeRead) {
+    start();
+    db().LanguageRecordset.close();
+    const std::size_t before = link->frames().size();
+    station->ws().closeByPerson(main());
+    EXPECT_TRUE(station->ws().ended());
+    EXPECT_EQ(station->exitStatus(), 0);
+    EXPECT_EQ(link->frames().size(), before + 8);
+    EXPECT_EQ(traffic().back(), "W 8=0");
+    EXPECT_FALSE(db().MixRecordset.isOpen());
+}
+
+TEST_F(StationTest, CloseWhileTheProcessRunsIsRefusedAlsoWhenTheTextsCanNoLongerBeRead) {
+    start();
+    main().TimerProcesso.setEnabled(true);
+    db().LanguageRecordset.close();
+    const std::size_t before = link->frames().size();
+    station->ws().closeByPerson(main());
+    EXPECT_FALSE(station->ws().ended());
+    EXPECT_TRUE(main().visible());
+    EXPECT_EQ(link->frames().size(), before);
+    EXPECT_TRUE(db().MixRecordset.isOpen());
+}
+
+TEST_F(StationTest, LanguageIsFoundWhateverTheCaseOfItsName) {
+    sql("calranvik.mdb", "UPDATE constantes SET idioma = 'INGLES'");
+    start();
+    EXPECT_EQ(services().LanguageColumn, "ingles");
+    EXPECT_EQ(main().Frame2.caption(), "Temperatures");
+    EXPECT_EQ(main().LblOcorrenc.caption(), "");
+}
+
 } // namespace usina::test

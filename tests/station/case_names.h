@@ -1,0 +1,20 @@
+#pragma once
+// Readable names for parameterised tests: a case's own `name`, or the text that is the parameter.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace usina::test {
+
+struct CaseName {
+    template <class Case> std::string operator()(const ::testing::TestParamInfo<Case>& param) const {
+        return param.param.name;
+    }
+};
+
+struct ParameterText {
+    std::string operator()(const ::testing::TestParamInfo<const char*>& param) const { return param.param; }
+};
+
+} // namespace usina::test
