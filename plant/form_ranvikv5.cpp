@@ -88,16 +88,16 @@ void FormRanvikv5::tellLanguageFallback(const std::optional<std::string>& fallba
     }
 }
 
-// Said in Portuguese, the language it falls back to, short enough for the message line; it names
-// where the language is set.
+// Said in Portuguese, the language it falls back to, and short enough for the message line (a long
+// name is cut); it names where the language is set.
 std::string FormRanvikv5::languageFallbackMessage(const std::string& named) const {
+    constexpr std::size_t longestNameShown = 20;
     const store::StorePlace setting = db.placeOf(db.ConstantsRecordset, "idioma");
-    const store::StorePlace texts = db.placeOf(db.LanguageRecordset);
     const std::string where = setting.table + "." + setting.field + ", " + setting.file.filename().string();
     if (named.empty()) {
         return "Idioma vazio (" + where + "): textos em português";
     }
-    return "Idioma '" + named + "' (" + where + ") sem coluna em " + texts.table + ": textos em português";
+    return "Idioma '" + leftChars(named, longestNameShown) + "' sem textos (" + where + "): em português";
 }
 
 // The window's own texts, then the menus (whose keys keep their "&" markers).

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace usina::test {
@@ -12,6 +13,15 @@ struct CaseName {
         return param.param.name;
     }
 };
+
+// A failed case is told by its name too, not by its bytes.
+template <class Case>
+requires requires(const Case& c) {
+    std::string(c.name);
+}
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.name;
+}
 
 struct ParameterText {
     std::string operator()(const ::testing::TestParamInfo<const char*>& param) const { return param.param; }

@@ -2,6 +2,7 @@
 
 #include "setup/form_altera_rec.h"
 #include "setup/form_config.h"
+#include "tests/station/case_names.h"
 #include "tests/station/station_fixture.h"
 
 using ::testing::ElementsAre;
@@ -91,6 +92,7 @@ TEST_F(StationTest, ModelCodeIsReadThreeTimesBeforeThePollingBegins) {
 }
 
 struct ModelCase {
+    const char* name;
     int code;
     const char* titlePrefix; // nullptr: the design title
     bool fiveTemperatures;
@@ -119,8 +121,11 @@ TEST_P(ModelCodes, TitleAndTemperatureGaugesFollowTheModelCode) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Codes, ModelCodes,
-                         ::testing::Values(ModelCase{32, "Pellumv", true}, ModelCase{31, "Ostrelv", false},
-                                           ModelCase{50, "Ranvikv", false}, ModelCase{37, nullptr, false}));
+                         ::testing::Values(ModelCase{"Pellumv32", 32, "Pellumv", true},
+                                           ModelCase{"Ostrelv31", 31, "Ostrelv", false},
+                                           ModelCase{"Ranvikv50", 50, "Ranvikv", false},
+                                           ModelCase{"Unknown37", 37, nullptr, false}),
+                         CaseName());
 
 TEST_F(StationTest, SilentControllerGivesThreeTimeOutsTheDesignTitleAndGreyedGauges) {
     const double before = clock.monotonicSeconds();

@@ -27,6 +27,7 @@ TEST_F(StationTest, MissingSettingsFileGivesCountsOfOneTheLockAndANewFileWithEle
 }
 
 struct SettingCase {
+    const char* name;
     const char* stored;
     int count;      // MediaSilo3 as loaded
     bool rewritten; // "1" written back
@@ -46,14 +47,18 @@ TEST_P(SettingsValues, MediaSilo3IsReadLimitedAndRewrittenOnlyWhenNoNumber) {
               c.rewritten || std::string(c.stored) == "1");
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, SettingsValues,
-                         ::testing::Values(SettingCase{" 4 ", 4, false}, SettingCase{"", 1, true},
-                                           SettingCase{"abc", 1, true}, SettingCase{"2,5", 2, false},
-                                           SettingCase{"3,5", 4, false}, SettingCase{"0", 1, false},
-                                           SettingCase{"15", 10, false}, SettingCase{"-3", 1, false},
-                                           SettingCase{"99999", 10, false}, SettingCase{"2.5", 1, true}));
+INSTANTIATE_TEST_SUITE_P(
+    Values, SettingsValues,
+    ::testing::Values(SettingCase{"FourWithBlanks", " 4 ", 4, false}, SettingCase{"Empty", "", 1, true},
+                      SettingCase{"Text", "abc", 1, true}, SettingCase{"TwoAndAHalf", "2,5", 2, false},
+                      SettingCase{"ThreeAndAHalf", "3,5", 4, false}, SettingCase{"Zero", "0", 1, false},
+                      SettingCase{"Fifteen", "15", 10, false}, SettingCase{"Negative", "-3", 1, false},
+                      SettingCase{"BeyondSixteenBits", "99999", 10, false},
+                      SettingCase{"DecimalPoint", "2.5", 1, true}),
+    CaseName());
 
 struct LockCase {
+    const char* name;
     const char* stored;
     bool locked;
     bool rewritten;
@@ -72,9 +77,12 @@ TEST_P(LockValues, BloquearIsOnOnlyForOne) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, LockValues,
-                         ::testing::Values(LockCase{"0", false, false}, LockCase{"1", true, false},
-                                           LockCase{"2", false, false}, LockCase{"sim", true, true},
-                                           LockCase{"100000", false, false}));
+                         ::testing::Values(LockCase{"Zero", "0", false, false},
+                                           LockCase{"One", "1", true, false},
+                                           LockCase{"Two", "2", false, false},
+                                           LockCase{"Text", "sim", true, true},
+                                           LockCase{"BeyondSixteenBits", "100000", false, false}),
+                         CaseName());
 
 TEST_F(StationTest, ReadIniValueCutsAt255CharactersAndTrims) {
     start();
@@ -101,10 +109,6 @@ struct ProtectedSettingsCase {
 };
 
 class ProtectedSettings : public StationTest, public ::testing::WithParamInterface<ProtectedSettingsCase> {};
-
-void PrintTo(const ProtectedSettingsCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 // Every key is missing, so the start would write eleven of them back; the constants screen writes more.
 TEST_P(ProtectedSettings, FileIsReadNeverReplacedAndTheRefusalLoggedOnce) {
