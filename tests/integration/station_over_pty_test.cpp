@@ -8,6 +8,7 @@
 #include "plant/form_ranvikv5.h"
 #include "platform/forms/virtual_desktop.h"
 #include "platform/serial/serial_port.h"
+#include "platform/value/conversions.h"
 #include "tests/support/eventually.h"
 #include "tests/support/temporary_folder.h"
 #include "tools/plantsim/launcher/plantsim_process.h"
@@ -111,10 +112,15 @@ TEST_F(StationOverPty, MissingDeviceStartsTheStationAndLogsTheFaultOnce) {
     ASSERT_FALSE(station->ws().ended());
     EXPECT_EQ(station->form<FormRanvikv5>().caption(), "Usina de Asfalto");
     int logged = 0;
-    station->group<Databases>().ErrorLogRecordset.moveFirst();
-    while (!station->group<Databases>().ErrorLogRecordset.eof()) {
+    store::TableRecordset& errors = station->group<Databases>().ErrorLogRecordset;
+    errors.moveFirst();
+    // In Portuguese, the system's words included.
+    EXPECT_EQ(toText(errors.field("Erro")),
+              (folder.path() / "no-such-tty").string() +
+                  ": não foi possível abrir a porta serial: arquivo ou diretório inexistente");
+    while (!errors.eof()) {
         ++logged;
-        station->group<Databases>().ErrorLogRecordset.moveNext();
+        errors.moveNext();
     }
     EXPECT_EQ(logged, 1);
 }
