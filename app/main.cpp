@@ -16,7 +16,28 @@
 
 #include <cstdio>
 
+namespace {
+
+// A request to end while the start runs ends the start; afterwards the main window closes as its
+// close button would, also behind a modal window (a signal is no click on a window).
+void endOnRequest(usina::Station& station, bool started) {
+    auto& ws = station.ws();
+    auto* main = ws.peek<usina::FormRanvikv5>();
+    if (!started || main == nullptr) {
+        try {
+            ws.endProgram();
+        } catch (const usina::forms::ProgramEnded&) {
+            // The start's own steps unwind once the event loop hands back to them.
+        }
+        return;
+    }
+    ws.raise(main->name(), "Form_Unload", [main] { main->Unload(); });
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    usina::catchTerminationSignals();
     std::string error;
     const auto line = usina::parseCommandLine(argc, argv, error);
     if (!line) {
@@ -35,14 +56,12 @@ int main(int argc, char** argv) {
     usina::registerPlantPictures();
     usina::qt::QtRenderer renderer(station.ws());
 
+    bool started = false;
+    usina::onTerminationSignal([&station, &started] { endOnRequest(station, started); });
     station.run();
-    if (station.ws().ended()) {
-        return 0;
+    started = true;
+    if (!station.ws().ended()) {
+        application.exec();
     }
-    usina::onTerminationSignal([&station] {
-        if (auto* main = station.ws().peek<usina::FormRanvikv5>()) {
-            station.ws().closeByPerson(*main);
-        }
-    });
-    return application.exec();
+    return station.exitStatus();
 }

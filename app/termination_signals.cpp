@@ -21,24 +21,30 @@ void forwardSignal(int) {
 
 } // namespace
 
-void onTerminationSignal(std::function<void()> closeRequested) {
+void catchTerminationSignals() {
     if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
         return; // the default handling (end at once) stays
     }
-    // Owned by the application, so it goes with it.
-    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
-    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [closeRequested] {
-        char drained[16];
-        while (::read(signalPipe[0], drained, sizeof drained) > 0) {
-        }
-        closeRequested();
-    });
     struct sigaction action {};
     action.sa_handler = forwardSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     ::sigaction(SIGTERM, &action, nullptr);
     ::sigaction(SIGINT, &action, nullptr);
+}
+
+void onTerminationSignal(std::function<void()> requested) {
+    if (signalPipe[0] < 0) {
+        return;
+    }
+    // Owned by the application, so it goes with it. A byte already in the pipe wakes it at once.
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [requested] {
+        char drained[16];
+        while (::read(signalPipe[0], drained, sizeof drained) > 0) {
+        }
+        requested();
+    });
 }
 
 } // namespace usina

@@ -3,6 +3,7 @@
 #include "core/shared_services.h"
 #include "core/station.h"
 #include "platform/forms/backend.h"
+#include "platform/value/conversions.h"
 
 namespace usina {
 
@@ -51,6 +52,22 @@ Value Databases::OpenDatabases() {
         rs.setIndex("primarykey");
     }
     return Value();
+}
+
+store::StorePlace Databases::placeOf(const store::TableRecordset& rs, const std::string& field) const {
+    for (const RecordsetPlace& place : places()) {
+        if (&(this->*place.recordset) == &rs) {
+            return {st.programFolder() / place.file, place.table, field};
+        }
+    }
+    return {{}, rs.tableName(), field};
+}
+
+store::StoreError Databases::unusableValue(const store::TableRecordset& rs, const std::string& field,
+                                           const Value& value, const RunTimeError& refusal) const {
+    const std::string shown = value.isNull() ? std::string("Null") : toText(value);
+    return store::StoreError(store::StoreFault::valueRefused, placeOf(rs, field),
+                             "Valor inválido (" + shown + "): " + refusal.what(), refusal.number());
 }
 
 void Databases::FlushPendingWrites() {

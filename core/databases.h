@@ -2,6 +2,7 @@
 // The thirteen table recordsets of the five database files, opened once at the start and closed when
 // the main window unloads (or the station ends).
 
+#include "platform/store/store_error.h"
 #include "platform/store/table_recordset.h"
 #include "platform/store/write_queue.h"
 #include "platform/value/value.h"
@@ -60,7 +61,23 @@ public:
     };
     static const std::vector<RecordsetPlace>& places();
 
+    // The file, table and field of one of the thirteen recordsets, for what is said about its values.
+    store::StorePlace placeOf(const store::TableRecordset& rs, const std::string& field = {}) const;
+    // The current row's field converted by `convert` (a number, a 16-bit integer...): a value it
+    // refuses (Null, no number, too large) is a StoreError that names the file, table and field.
+    template <class Convert>
+    auto convertedField(store::TableRecordset& rs, const std::string& field, Convert convert) {
+        const Value value = rs.field(field);
+        try {
+            return convert(value);
+        } catch (const RunTimeError& e) {
+            throw unusableValue(rs, field, value, e);
+        }
+    }
+
 private:
+    store::StoreError unusableValue(const store::TableRecordset& rs, const std::string& field,
+                                    const Value& value, const RunTimeError& refusal) const;
     void reportStoreNotice(const store::StoreNotice& notice);
 
     Station& st;

@@ -1,6 +1,7 @@
 // The run-time error log, and what happens to an error that no handler trapped.
 
 #include "core/databases.h"
+#include "core/fault_description.h"
 #include "core/main_window_port.h"
 #include "core/shared_services.h"
 #include "core/station.h"
@@ -23,23 +24,12 @@ void SharedServices::LogError(const int& number, const std::string& description,
 }
 
 void SharedServices::ReportUnhandledError(const std::exception_ptr& error, const forms::HandlerSite& site) {
-    int number = 51; // internal error
-    std::string description;
     // A fault of the program itself speaks the library's English: the log and the message line say it
     // in Portuguese, and the maintainer finds the detail on the standard error.
-    std::string detail;
-    try {
-        std::rethrow_exception(error);
-    } catch (const RunTimeError& e) {
-        number = e.number();
-        description = e.what();
-    } catch (const std::exception& e) {
-        description = "Erro interno do programa";
-        detail = e.what();
-    } catch (...) {
-        description = "Erro interno do programa";
-        detail = "?";
-    }
+    const FaultDescription fault = describeFault(error);
+    const int number = fault.number;
+    const std::string& description = fault.description;
+    const std::string& detail = fault.detail;
     // The same fault in the same handler, repeating every tick, is logged once an hour at most.
     constexpr double relogAfterSeconds = 3600;
     const std::string signature =

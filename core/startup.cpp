@@ -1,6 +1,7 @@
 // The start of the program, the settings it reads from its initialisation file, and the screen check.
 
 #include "core/databases.h"
+#include "core/fault_description.h"
 #include "core/form_splash.h"
 #include "core/main_window_port.h"
 #include "core/shared_services.h"
@@ -12,6 +13,8 @@
 #include "platform/value/text.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <filesystem>
 
 namespace usina {
 
@@ -22,9 +25,10 @@ void StartupAndSettings::Main() {
     showSplash();
     st.group<SharedServices>().ErrorTrapEnabled = 0;
     openDatabasesOrEnd();
+    logSettingsWriteFault();
     SerialDisabled = 0;
-    // The main window's load runs to its end here, under the splash.
-    st.mainWindow().Show();
+    showMainWindowOrEnd();
+    tellWhatTheFilesKept();
     st.form<FormSplash>().Unload();
 }
 
@@ -41,16 +45,56 @@ void StartupAndSettings::showSplash() {
     st.ws().doEvents();
 }
 
-// A missing file or table stops the start with a message that names it.
+// A missing, damaged, busy or protected file or table stops the start with a message that names it.
 void StartupAndSettings::openDatabasesOrEnd() {
-    Databases& db = st.group<Databases>();
     try {
-        db.OpenDatabases();
-    } catch (const RunTimeError& e) {
-        st.ws().msgBox(e.what(), forms::msgbox::critical, Station::appTitle);
-        db.CloseDatabases();
-        st.ws().endProgram();
+        st.group<Databases>().OpenDatabases();
+    } catch (const forms::ProgramEnded&) {
+        throw;
+    } catch (...) {
+        endStart(describeFault(std::current_exception()), "Module1", "OpenDatabases");
     }
+}
+
+// The main window's load runs to its end here, under the splash. What it cannot do without (a row, a
+// field, a value it cannot use) stops the start with a message naming the file, table and field;
+// what it can run with is said on its message line.
+void StartupAndSettings::showMainWindowOrEnd() {
+    try {
+        st.mainWindow().Show();
+    } catch (const forms::ProgramEnded&) {
+        throw;
+    } catch (...) {
+        endStart(describeFault(std::current_exception()), "FormRanvikv5", "Form_load");
+    }
+}
+
+// A file that refused the load's writes for now (a full disk, another program holding it) keeps them;
+// the operator hears of it when the main window shows, not a timer tick later.
+void StartupAndSettings::tellWhatTheFilesKept() {
+    st.group<Databases>().FlushPendingWrites();
+}
+
+// The fault goes to the error log when it can, to the standard error for whoever started the
+// program, and to the person in a message box; then the program ends with a status that says so.
+void StartupAndSettings::endStart(const FaultDescription& fault, const std::string& form,
+                                  const std::string& element) {
+    st.setExitStatus(Station::startFailed);
+    const std::string prompt =
+        "O programa não pode iniciar.\n\nErro " + std::to_string(fault.number) + ": " + fault.description;
+    std::fprintf(stderr, "usina: %s%s%s\n", fault.description.c_str(), fault.detail.empty() ? "" : " - ",
+                 fault.detail.c_str());
+    Databases& db = st.group<Databases>();
+    if (db.ErrorLogRecordset.isOpen()) {
+        try {
+            st.group<SharedServices>().LogError(fault.number, fault.description, form, element);
+        } catch (const RunTimeError&) {
+            // The log's own file may be the one at fault; the message still tells.
+        }
+    }
+    st.ws().msgBox(prompt, forms::msgbox::critical, Station::appTitle);
+    db.CloseDatabases();
+    st.ws().endProgram();
 }
 
 std::int16_t StartupAndSettings::CheckScreenResolution() {
@@ -58,6 +102,9 @@ std::int16_t StartupAndSettings::CheckScreenResolution() {
     const std::int16_t pixels =
         toInt16(static_cast<double>(ws.screenWidthTwips()) / forms::WindowSystem::twipsPerPixelX);
     if (pixels < 800) {
+        st.setExitStatus(Station::startFailed);
+        std::fprintf(stderr, "usina: a tela tem %d pixels de largura, menos que 800\n",
+                     static_cast<int>(pixels));
         ws.msgBox("Mude a resolução do seu monitor para 800x600.",
                   forms::msgbox::critical | forms::msgbox::okOnly, "Ranvikv5011");
         ws.endProgram();
@@ -85,6 +132,8 @@ std::int16_t limitedAverageCount(double value) {
 
 void StartupAndSettings::LoadSettings() {
     const std::string file = SettingsFileName();
+    // What a write killed before its end left behind.
+    inifile::removeLeftoverWrites(file);
     // Reads one key; a missing, empty or non-numeric value becomes 1 and "1" is written back.
     auto read = [&](const char* section, const char* key) -> std::optional<double> {
         const std::string v = trimBlanks(ReadIniValue(file, section, key, ""));
@@ -121,7 +170,60 @@ std::string StartupAndSettings::ReadIniValue(const std::string& fileName, const 
 
 void StartupAndSettings::WriteIniValue(const std::string& fileName, const std::string& section,
                                        const std::string& key, const std::string& value) {
-    inifile::writeProfileString(fileName, section, key, value);
+    noteSettingsWrite(inifile::writeProfileString(fileName, section, key, value), fileName);
+}
+
+namespace {
+
+// Why a settings file was not written, said of the file.
+std::string refusedWrite(inifile::ProfileWrite outcome, const std::string& file) {
+    const std::string name = std::filesystem::path(file).filename().string();
+    const std::string kept = ": o arquivo não foi gravado e os valores lidos ficam em uso";
+    switch (outcome) {
+    case inifile::ProfileWrite::readOnly:
+        return name + " é somente leitura" + kept;
+    case inifile::ProfileWrite::otherOwner:
+        return name + " pertence a outro usuário" + kept;
+    case inifile::ProfileWrite::otherNames:
+        return name + " tem outros nomes (ligações físicas)" + kept;
+    case inifile::ProfileWrite::linkOutside:
+        return name + " é uma ligação para fora da pasta do programa" + kept;
+    default:
+        return name + " não pôde ser gravado (pasta, disco ou permissão)" + kept;
+    }
+}
+
+// The old runtime's "Permission denied" and "Path/File access error".
+constexpr int permissionDenied = 70;
+constexpr int fileAccessError = 75;
+
+} // namespace
+
+// Only the first refusal of the run is kept: a protected file refuses every write alike.
+void StartupAndSettings::noteSettingsWrite(inifile::ProfileWrite outcome, const std::string& fileName) {
+    if (outcome == inifile::ProfileWrite::written || outcome == inifile::ProfileWrite::refused ||
+        settingsWriteFault_) {
+        return;
+    }
+    settingsWriteFault_ =
+        SettingsWriteFault{inifile::isProtected(outcome) ? permissionDenied : fileAccessError,
+                           refusedWrite(outcome, fileName), false};
+    logSettingsWriteFault();
+}
+
+// Logged once, as soon as the error log is open (the start reads the settings before it opens).
+void StartupAndSettings::logSettingsWriteFault() {
+    Databases& db = st.group<Databases>();
+    if (!settingsWriteFault_ || settingsWriteFault_->logged || !db.ErrorLogRecordset.isOpen()) {
+        return;
+    }
+    settingsWriteFault_->logged = true;
+    try {
+        st.group<SharedServices>().LogError(settingsWriteFault_->number, settingsWriteFault_->text, "Module1",
+                                            "WriteIniValue");
+    } catch (const RunTimeError&) {
+        // The log's file refuses too: the station runs on with what it read.
+    }
 }
 
 } // namespace usina

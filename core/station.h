@@ -50,6 +50,12 @@ public:
     // Runs the start-up; afterwards the station lives in its main window's events and timers.
     void run();
 
+    // What the program returns when it ends: 0, or startFailed after a fault at start that a message
+    // told the person.
+    static constexpr int startFailed = 1;
+    int exitStatus() const { return exitStatus_; }
+    void setExitStatus(int status) { exitStatus_ = status; }
+
     // ---- windows ------------------------------------------------------------------------------------
     // Each folder defines its own windows (see its register...Windows function).
     template <class F> void defineForm() {
@@ -91,6 +97,7 @@ private:
     std::function<MainWindowPort&()> mainWindow_;
     std::function<MainWindowPort*()> loadedMainWindow_;
     InstanceLock instanceLock_;
+    int exitStatus_ = 0;
 };
 
 } // namespace usina

@@ -2,26 +2,22 @@
 
 #include "plant/form_ranvikv5.h"
 
+#include "core/language_column.h"
 #include "platform/value/conversions.h"
 #include "platform/value/format_mask.h"
+#include "platform/value/text.h"
 #include "setup/form_config.h"
-
-#include <array>
 
 namespace usina {
 
 namespace {
 
-const std::array<const char*, 6> languageColumns{"portugues", "espanhol", "ingles",
-                                                 "italiano",  "frances",  "alemao"};
+double asNumber(const Value& v) {
+    return toDouble(v);
+}
 
-bool isLanguageColumn(const std::string& name) {
-    for (const char* column : languageColumns) {
-        if (name == column) {
-            return true;
-        }
-    }
-    return false;
+std::int16_t asInt16(const Value& v) {
+    return toInt16(v);
 }
 
 // The controller's model code names the plant in the window title.
@@ -48,8 +44,9 @@ void FormRanvikv5::wireHandlers() {
 
 void FormRanvikv5::Form_Load() {
     services.RunTrapped(name(), "Form_load", [this] {
-        readInterfaceLanguage();
+        const std::optional<std::string> fallback = readInterfaceLanguage();
         translateCaptions();
+        tellLanguageFallback(fallback);
         resetLoginAndRecordCounter();
         loadTotals();
         showTotals();
@@ -66,14 +63,43 @@ void FormRanvikv5::Form_Load() {
     });
 }
 
-// A language the table has no column for would turn every text into an error: Portuguese then.
-void FormRanvikv5::readInterfaceLanguage() {
+// The language is the column of the table of interface texts that constantes.idioma names, in any
+// case. A name the table has no column for would turn every text into an error: Portuguese then, and
+// what to say of it.
+std::optional<std::string> FormRanvikv5::readInterfaceLanguage() {
     db.ConstantsRecordset.moveFirst();
     const Value idioma = db.ConstantsRecordset.field("idioma");
-    services.LanguageColumn = idioma.isNull() ? std::string() : toText(idioma);
-    if (!isLanguageColumn(services.LanguageColumn)) {
-        services.LanguageColumn = "portugues";
+    const std::string named = idioma.isNull() ? std::string() : trimBlanks(toText(idioma));
+    if (const auto column = languageColumnNamed(db, named)) {
+        services.LanguageColumn = *column;
+        return std::nullopt;
     }
+    const auto portuguese = languageColumnNamed(db, "portugues");
+    if (!portuguese) {
+        throw store::StoreError(store::StoreFault::missingField,
+                                db.placeOf(db.LanguageRecordset, "portugues"));
+    }
+    services.LanguageColumn = *portuguese;
+    return languageFallbackMessage(named);
+}
+
+// After the translation of the window, which would take the message line's text for a caption.
+void FormRanvikv5::tellLanguageFallback(const std::optional<std::string>& fallback) {
+    if (fallback) {
+        services.ShowOccurrence(*fallback);
+    }
+}
+
+// Said in Portuguese, the language it falls back to, and short enough for the message line (a long
+// name is cut); it names where the language is set.
+std::string FormRanvikv5::languageFallbackMessage(const std::string& named) const {
+    constexpr std::size_t longestNameShown = 20;
+    const store::StorePlace setting = db.placeOf(db.ConstantsRecordset, "idioma");
+    const std::string where = setting.table + "." + setting.field + ", " + setting.file.filename().string();
+    if (named.empty()) {
+        return "Idioma vazio (" + where + "): textos em português";
+    }
+    return "Idioma '" + leftChars(named, longestNameShown) + "' sem textos (" + where + "): em português";
 }
 
 // The window's own texts, then the menus (whose keys keep their "&" markers).
@@ -96,12 +122,12 @@ void FormRanvikv5::resetLoginAndRecordCounter() {
 // The stored totals; a new day starts the day's total again, and the row says so at once.
 void FormRanvikv5::loadTotals() {
     db.TotalizerRecordset.moveFirst();
-    process.TotalBase = toDouble(db.TotalizerRecordset.field("total"));
+    process.TotalBase = db.convertedField(db.TotalizerRecordset, "total", asNumber);
     process.TotalProduction = process.TotalBase;
     const Value datatot = db.TotalizerRecordset.field("datatot");
     const Date today = st.clock().today();
     if (datatot.isDate() && datatot.date() == today) {
-        process.DailyBase = toDouble(db.TotalizerRecordset.field("par_diaria"));
+        process.DailyBase = db.convertedField(db.TotalizerRecordset, "par_diaria", asNumber);
     } else {
         process.DailyBase = 0;
         db.TotalizerRecordset("datatot") = Value(today);
@@ -149,9 +175,8 @@ void FormRanvikv5::clearSiloFlows() {
 // The rate bar ends at the plant's maximum rate.
 void FormRanvikv5::applyRateMaximum() {
     db.ConstantsRecordset.moveFirst();
-    const Value prodmax = db.ConstantsRecordset.field("prodmax");
-    HScroll.setMax(toInt16(prodmax));
-    Lblmax.setCaption(toText(prodmax));
+    HScroll.setMax(db.convertedField(db.ConstantsRecordset, "prodmax", asInt16));
+    Lblmax.setCaption(toText(db.ConstantsRecordset.field("prodmax")));
 }
 
 // The rate bar stands at the mix's rate, held at the maximum when the mix asks for more.
@@ -241,23 +266,33 @@ void FormRanvikv5::Form_Unload(int& Cancel) {
         st.ws().beep();
         return;
     }
-    services.RunTrapped(name(), "Form_unload", [this] {
-        zeroControllerOutputs();
-        TimerX.setEnabled(false);
-        link.CloseSerialPort();
-    });
-    db.CloseDatabases();
+    // Whatever failed before, the close goes through to the end: the steps are always trapped, a
+    // fault is logged with the handler's label and the next step still runs.
+    TimerX.setEnabled(false);
+    stepOfTheEnd([this] { link.ZeroOutputsAndCloseSerialPort(); });
+    stepOfTheEnd([this] { db.CloseDatabases(); });
     st.ws().endProgram();
 }
 
+// The caption against its translation. When the texts cannot be read (their file failed after the
+// load), the process timers tell: they run from the start until the stop has ended.
 bool FormRanvikv5::plantRunsOrIsStopping() {
-    return CmdLiga.caption() != services.TranslateText("Iniciar Processo");
+    try {
+        return CmdLiga.caption() != services.TranslateText("Iniciar Processo");
+    } catch (const forms::ProgramEnded&) {
+        throw;
+    } catch (...) {
+        return TimerProcesso.enabled() || TmrTempo_decor.enabled();
+    }
 }
 
-// Registers 1 to 8 are the plant's outputs.
-void FormRanvikv5::zeroControllerOutputs() {
-    for (int address = 1; address <= 8; ++address) {
-        link.WriteControllerByte(address, 0);
+void FormRanvikv5::stepOfTheEnd(const std::function<void()>& step) {
+    try {
+        step();
+    } catch (const forms::ProgramEnded&) {
+        throw;
+    } catch (...) {
+        services.ReportUnhandledError(std::current_exception(), forms::HandlerSite{name(), "Form_unload"});
     }
 }
 

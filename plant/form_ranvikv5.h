@@ -24,6 +24,10 @@
 #include "platform/forms/text_box.h"
 #include "platform/forms/timer.h"
 
+#include <functional>
+#include <optional>
+#include <string>
+
 namespace usina {
 
 class FormRanvikv5 : public StationForm {
@@ -200,7 +204,9 @@ private:
     void wireMenus();
 
     // The steps of the load.
-    void readInterfaceLanguage();
+    std::optional<std::string> readInterfaceLanguage();
+    void tellLanguageFallback(const std::optional<std::string>& fallback);
+    std::string languageFallbackMessage(const std::string& named) const;
     void translateCaptions();
     void resetLoginAndRecordCounter();
     void loadTotals();
@@ -217,7 +223,7 @@ private:
 
     // The steps of the unload.
     bool plantRunsOrIsStopping();
-    void zeroControllerOutputs();
+    void stepOfTheEnd(const std::function<void()>& step);
 
     // The steps of the start and the stop.
     bool nobodyLoggedIn();

@@ -8,13 +8,15 @@ set -eu
 cd "$(dirname "$0")/.."
 sh scripts/install-dependencies.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j "$(nproc)" --target usina plantsim usina_databases
+cmake --build build -j "$(nproc)" --target usina plantsim usina_databases ptnocase
 
 folder=${USINA_FOLDER:-$HOME/usina}
 mkdir -p "$folder"
 for db in build/bin/*.mdb; do
     [ -e "$folder/$(basename "$db")" ] || cp "$db" "$folder/"
 done
+# The key order for the stock sqlite3 shell (README: checking and repairing the databases by hand).
+cp build/bin/ptnocase.so "$folder/"
 
 if [ -n "${USINA_SERIAL:-}" ]; then
     device=$USINA_SERIAL

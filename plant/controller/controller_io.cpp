@@ -52,6 +52,19 @@ void Link::CloseSerialPort() {
     });
 }
 
+// The last writes of the run: every plant output to 0, in order, each sent again on the device opened
+// anew when it was pulled away and is back; then the port closes.
+void Link::ZeroOutputsAndCloseSerialPort() {
+    services.RunTrapped("FormRanvikv5", "Fecha", [this] {
+        if (settings.SerialDisabled == 0) {
+            static constexpr RegisterWrite outputsOff[] = {{1, 0}, {2, 0}, {3, 0}, {4, 0},
+                                                           {5, 0}, {6, 0}, {7, 0}, {8, 0}};
+            controller_.writeAndClose(outputsOff);
+            logFault();
+        }
+    });
+}
+
 std::int16_t Link::ReadControllerByte(const int& address) {
     const std::optional<std::uint8_t> answer = controller_.readRegister(registerByte(address));
     logFault();

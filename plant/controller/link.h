@@ -24,6 +24,8 @@ public:
 
     void OpenSerialPort();
     void CloseSerialPort();
+    // Registers 1 to 8 (the plant's outputs) to 0, then the port closed: the end of the run.
+    void ZeroOutputsAndCloseSerialPort();
     // The register's byte; 0 when the controller does not answer in time ("Falha de Comunicação").
     std::int16_t ReadControllerByte(const int& address);
     void WriteControllerByte(const int& address, const int& value);

@@ -34,7 +34,7 @@ public:
 private:
     std::size_t slot(int index) const {
         if (index < first() || index > last()) {
-            throw RunTimeError(error_number::subscriptOutOfRange, "Subscript out of range");
+            throw RunTimeError(error_number::subscriptOutOfRange, "Subscrito fora do intervalo");
         }
         return static_cast<std::size_t>(index - first_);
     }

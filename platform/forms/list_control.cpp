@@ -6,7 +6,8 @@ namespace usina::forms {
 
 const std::string& ItemList::list(int i) const {
     if (i < 0 || i >= listCount()) {
-        throw RunTimeError(error_number::invalidProcedureCall, "Invalid list index " + std::to_string(i));
+        throw RunTimeError(error_number::invalidProcedureCall,
+                           "Índice de lista inválido: " + std::to_string(i));
     }
     return items_[static_cast<std::size_t>(i)];
 }
@@ -35,7 +36,8 @@ void ComboBox::clear() {
 
 void ComboBox::setListIndex(int i) {
     if (i < -1 || i >= listCount()) {
-        throw RunTimeError(error_number::invalidProcedureCall, "Invalid list index " + std::to_string(i));
+        throw RunTimeError(error_number::invalidProcedureCall,
+                           "Índice de lista inválido: " + std::to_string(i));
     }
     listIndex_ = i;
     notify(Property::ListIndex);
@@ -71,7 +73,8 @@ void ListBox::clear() {
 
 void ListBox::setListIndex(int i) {
     if (i < -1 || i >= listCount()) {
-        throw RunTimeError(error_number::invalidProcedureCall, "Invalid list index " + std::to_string(i));
+        throw RunTimeError(error_number::invalidProcedureCall,
+                           "Índice de lista inválido: " + std::to_string(i));
     }
     if (listIndex_ == i) {
         return;

@@ -12,14 +12,15 @@ namespace usina::forms {
 namespace {
 
 [[noreturn]] void throwInvalidCall(const std::string& what) {
-    throw RunTimeError(error_number::invalidProcedureCall, "Invalid procedure call or argument: " + what);
+    throw RunTimeError(error_number::invalidProcedureCall,
+                       "Chamada de procedimento ou argumento inválido: " + what);
 }
 
 // A number or the text of one; infinities and NaN would put the needle nowhere.
 double finiteNumber(const Value& value) {
     const double number = toDouble(value);
     if (!std::isfinite(number)) {
-        throwInvalidCall("the gauge takes finite numbers only");
+        throwInvalidCall("o mostrador aceita só números finitos");
     }
     return number;
 }
@@ -28,7 +29,7 @@ int bandIndexFrom(const Value& value) {
     const double number = toDouble(value);
     // Whole numbers round as the 16-bit conversion does, so 2.5 is still band 2.
     if (!(number >= -0.5 && number <= NeedleGaugeState::bandCount - 0.5)) {
-        throwInvalidCall("band index " + generalNumber(number) + " is not 0, 1 or 2");
+        throwInvalidCall("índice de faixa " + generalNumber(number) + " não é 0, 1 ou 2");
     }
     return toInt16(number);
 }
@@ -38,7 +39,7 @@ int bandIndexFrom(const Value& value) {
 Color colorFrom(const Value& value) {
     const double number = std::nearbyint(toDouble(value));
     if (!(number >= -2147483648.0 && number <= 4294967295.0)) {
-        throw RunTimeError(error_number::overflow, "Overflow: " + generalNumber(number) + " is no colour");
+        throw RunTimeError(error_number::overflow, "Estouro: " + generalNumber(number) + " não é uma cor");
     }
     return static_cast<Color>(static_cast<std::int64_t>(number));
 }
@@ -99,7 +100,7 @@ void NeedleGaugeState::setProperty(int dispid, const Value& value) {
         assign(needleColor_, colorFrom(value));
         return;
     default:
-        throwInvalidCall("the gauge has no property " + std::to_string(dispid));
+        throwInvalidCall("o mostrador não tem a propriedade " + std::to_string(dispid));
     }
 }
 
@@ -127,14 +128,14 @@ Value NeedleGaugeState::property(int dispid) const {
     case id::needleColor:
         return static_cast<std::int64_t>(needleColor_);
     default:
-        throwInvalidCall("the gauge has no property " + std::to_string(dispid));
+        throwInvalidCall("o mostrador não tem a propriedade " + std::to_string(dispid));
     }
 }
 
 const GaugeBand& NeedleGaugeState::band(int index) const {
     if (index < 0 || index >= bandCount) {
         throw RunTimeError(error_number::subscriptOutOfRange,
-                           "Subscript out of range: band " + std::to_string(index));
+                           "Subscrito fora do intervalo: faixa " + std::to_string(index));
     }
     return bands_[static_cast<std::size_t>(index)];
 }

@@ -135,7 +135,7 @@ int VirtualDesktop::messageBox(const MessageBoxRequest& request) {
 
 void VirtualDesktop::printFormImage(Form& form) {
     if (!printerAvailable_) {
-        throw RunTimeError(482, "Printer error");
+        throw RunTimeError(482, "Erro de impressora");
     }
     printed_.push_back(form.name());
 }

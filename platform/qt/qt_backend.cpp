@@ -27,7 +27,7 @@ namespace {
 constexpr int printerErrorNumber = 482;
 
 RunTimeError printerError() {
-    return RunTimeError(printerErrorNumber, "Printer error");
+    return RunTimeError(printerErrorNumber, "Erro de impressora");
 }
 
 // The window at the size it has on a 96 dpi screen, shrunk to the page when it is wider.

@@ -27,7 +27,7 @@ public:
     void beep() override;
     int screenWidthPixels() const override;
     void setMousePointer(forms::MousePointer pointer) override;
-    // Throws RunTimeError 482 "Printer error" when there is no default printer or it cannot print.
+    // Throws RunTimeError 482 "Erro de impressora" when there is no default printer or it cannot print.
     void printFormImage(forms::Form& form) override;
     void quit() override;
 

@@ -1,12 +1,13 @@
 #include "platform/serial/serial_port.h"
 
+#include "platform/serial/system_error_text.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
-#include <system_error>
 #include <termios.h>
 #include <unistd.h>
 #include <utility>
@@ -27,7 +28,7 @@ std::string describe(const std::string& what, int error) {
     if (error == 0) {
         return what;
     }
-    return what + ": " + std::error_code(error, std::generic_category()).message();
+    return what + ": " + systemErrorText(error);
 }
 
 int pollTimeoutMs(std::chrono::steady_clock::duration remaining) {
@@ -79,7 +80,7 @@ void SerialPort::close() {
 void SerialPort::openDevice() {
     const int fd = ::open(devicePath_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        fail("cannot open the serial port", errno);
+        fail("não foi possível abrir a porta serial", errno);
         return;
     }
     // The lock keeps a second station off the line even when it runs with the rights that TIOCEXCL lets
@@ -87,8 +88,8 @@ void SerialPort::openDevice() {
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
         ::close(fd);
-        fail(error == EWOULDBLOCK ? "the serial port is in use by another program"
-                                  : "cannot lock the serial port",
+        fail(error == EWOULDBLOCK ? "a porta serial está em uso por outro programa"
+                                  : "não foi possível reservar a porta serial",
              error == EWOULDBLOCK ? 0 : error);
         return;
     }
@@ -99,7 +100,7 @@ void SerialPort::openDevice() {
             ::ioctl(fd, TIOCNXCL);
         }
         ::close(fd);
-        fail("cannot set up the serial port", error);
+        fail("não foi possível configurar a porta serial", error);
         return;
     }
     // Stale input only: output still on its way from a previous session must reach the other side.
@@ -161,7 +162,7 @@ void SerialPort::discardInput() {
         return;
     }
     if (::tcflush(fd_, TCIFLUSH) != 0) {
-        fail("cannot discard the input", errno);
+        fail("não foi possível descartar a entrada", errno);
         return;
     }
     // What the driver had not yet queued when it was flushed.
@@ -208,18 +209,18 @@ bool SerialPort::transmit(std::span<const std::uint8_t> bytes) {
             continue;
         }
         if (written < 0 && errno != EAGAIN) {
-            fail("cannot send", errno);
+            fail("não foi possível enviar", errno);
             return false;
         }
         const auto remaining = deadline - Clock::now();
         if (remaining <= Clock::duration::zero()) {
-            fail("the line takes no output", 0);
+            fail("a linha não aceita saída", 0);
             return false;
         }
         pollfd writable{fd_, POLLOUT, 0};
         if (::poll(&writable, 1, pollTimeoutMs(remaining)) > 0 &&
             (writable.revents & (POLLERR | POLLHUP | POLLNVAL)) != 0) {
-            fail("the serial device is gone", 0);
+            fail("o dispositivo serial foi removido", 0);
             return false;
         }
     }
@@ -242,14 +243,14 @@ bool SerialPort::waitReadable(std::chrono::microseconds timeout) {
             continue;
         }
         if (ready < 0) {
-            fail("cannot wait for input", errno);
+            fail("não foi possível aguardar a entrada", errno);
             return false;
         }
         if (ready == 0) {
             return false;
         }
         if ((readable.revents & (POLLERR | POLLHUP | POLLNVAL)) != 0) {
-            fail("the serial device is gone", 0);
+            fail("o dispositivo serial foi removido", 0);
             return false;
         }
         return (readable.revents & POLLIN) != 0;
@@ -272,7 +273,7 @@ std::vector<std::uint8_t> SerialPort::readAvailable() {
             continue;
         }
         if (count < 0 && errno != EAGAIN) {
-            fail("cannot read", errno);
+            fail("não foi possível ler", errno);
         }
         return received;
     }

@@ -26,7 +26,7 @@ private:
     static std::size_t slot(int i) {
         if (i < Lower || i > Upper) {
             throw RunTimeError(error_number::subscriptOutOfRange,
-                               "Subscript out of range (" + std::to_string(i) + ")");
+                               "Subscrito fora do intervalo (" + std::to_string(i) + ")");
         }
         return static_cast<std::size_t>(i - Lower);
     }

@@ -1,72 +1,220 @@
-// The station program itself, offscreen: one copy per program folder, and a clean end on SIGTERM.
+// The station program itself, offscreen: one copy per program folder, a clean end on SIGTERM from the
+// first moments of the start on, and a broken start that ends in its message and a non-zero status.
 
+#include "tests/support/eventually.h"
+#include "tests/support/sqlite_file.h"
 #include "tests/support/temporary_folder.h"
+#include "tools/plantsim/launcher/plantsim_process.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <csignal>
+#include <fcntl.h>
+#include <fstream>
+#include <functional>
 #include <spawn.h>
+#include <sstream>
 #include <string>
 #include <sys/wait.h>
-#include <thread>
 #include <vector>
 
 extern char** environ;
+
+using ::testing::HasSubstr;
 
 namespace usina::test {
 
 namespace {
 
-pid_t startStation(const std::filesystem::path& folder) {
-    std::vector<std::string> words{USINA_EXECUTABLE, "--folder", folder.string(), "--serial",
-                                   (folder / "no-controller").string()};
-    std::vector<char*> argv;
-    for (auto& w : words) {
-        argv.push_back(w.data());
-    }
-    argv.push_back(nullptr);
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    pid_t pid = -1;
-    return ::posix_spawn(&pid, USINA_EXECUTABLE, nullptr, nullptr, argv.data(), environ) == 0 ? pid : -1;
+namespace fs = std::filesystem;
+
+using namespace std::chrono_literals;
+
+std::string contentOf(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
 
-// The exit status, or -1 when it is still running after `seconds`.
-int waitForExit(pid_t pid, double seconds) {
-    const auto until = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (std::chrono::steady_clock::now() < until) {
-        int status = 0;
-        if (::waitpid(pid, &status, WNOHANG) == pid) {
-            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+// One run of the station program on a program folder; its standard error goes to a file there.
+class StationProgram {
+public:
+    StationProgram(const fs::path& folder, const std::string& serialDevice)
+        : errors_(folder / ("stderr-" + std::to_string(++runs_) + ".txt")) {
+        std::vector<std::string> words{USINA_EXECUTABLE, "--folder", folder.string(), "--serial",
+                                       serialDevice};
+        std::vector<char*> argv;
+        for (auto& w : words) {
+            argv.push_back(w.data());
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        argv.push_back(nullptr);
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errors_.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (::posix_spawn(&pid_, USINA_EXECUTABLE, &actions, nullptr, argv.data(), environ) != 0) {
+            pid_ = -1;
+        }
+        posix_spawn_file_actions_destroy(&actions);
     }
-    return -1;
+    ~StationProgram() {
+        if (pid_ > 0 && status_ < 0) {
+            ::kill(pid_, SIGKILL);
+            ::waitpid(pid_, nullptr, 0);
+        }
+    }
+    StationProgram(const StationProgram&) = delete;
+    StationProgram& operator=(const StationProgram&) = delete;
+
+    bool started() const { return pid_ > 0; }
+    void signal(int number) const { ::kill(pid_, number); }
+    // The exit status (128 + the signal for a signal's end), or -1 when it still runs after `bound`.
+    int exitStatus(std::chrono::milliseconds bound = 30s) {
+        eventually(
+            [this] {
+                int status = 0;
+                if (status_ < 0 && ::waitpid(pid_, &status, WNOHANG) == pid_) {
+                    status_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+                }
+                return status_ >= 0;
+            },
+            bound);
+        return status_;
+    }
+    bool running() { return exitStatus(0ms) < 0; }
+    std::string standardError() const { return contentOf(errors_); }
+
+private:
+    static inline int runs_ = 0;
+    fs::path errors_;
+    pid_t pid_ = -1;
+    int status_ = -1;
+};
+
+class StationProgramTest : public ::testing::Test {
+protected:
+    StationProgramTest() { deliverFiles(); }
+
+    void deliverFiles() const {
+        for (const auto& entry : fs::directory_iterator(folder.path())) {
+            fs::remove_all(entry.path());
+        }
+        for (const char* file :
+             {"datranvik.mdb", "calranvik.mdb", "dat2.mdb", "idioma.mdb", "bdruntime.mdb"}) {
+            folder.copyOfDelivered(file);
+        }
+    }
+    std::string noController() const { return (folder.path() / "no-controller").string(); }
+    // The start has got past its first steps: the settings file is written while it reads it.
+    bool settingsWritten() const {
+        return eventually([this] { return fs::exists(folder / "Parametros.ini"); });
+    }
+
+    TemporaryFolder folder;
+};
+
+std::vector<std::string> frameLines(const fs::path& log) {
+    std::ifstream in(log);
+    std::vector<std::string> lines;
+    std::string line;
+    while (std::getline(in, line)) {
+        lines.push_back(line.substr(line.find(' ') + 1)); // "12.345678 W 3 = 0": without the time stamp
+    }
+    return lines;
 }
 
 } // namespace
 
-TEST(StationProgram, SecondCopyOnTheSameFolderEndsAtOnceAndTheFirstEndsCleanlyOnSigterm) {
-    TemporaryFolder folder;
-    for (const char* file : {"datranvik.mdb", "calranvik.mdb", "dat2.mdb", "idioma.mdb", "bdruntime.mdb"}) {
-        folder.copyOfDelivered(file);
-    }
-    const pid_t first = startStation(folder.path());
-    ASSERT_GT(first, 0);
-    // Running: its settings file appears during the start, and it is still there a moment later.
-    for (int i = 0; i < 100 && !std::filesystem::exists(folder.path() / "Parametros.ini"); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    ASSERT_EQ(waitForExit(first, 0), -1);
+TEST_F(StationProgramTest, SecondCopyOnTheSameFolderEndsAtOnceAndTheFirstEndsCleanlyOnSigterm) {
+    StationProgram first(folder.path(), noController());
+    ASSERT_TRUE(first.started());
+    // The folder is claimed before the settings are read.
+    ASSERT_TRUE(settingsWritten());
 
-    const pid_t second = startStation(folder.path());
-    ASSERT_GT(second, 0);
-    EXPECT_EQ(waitForExit(second, 5.0), 0);
-    EXPECT_EQ(waitForExit(first, 0), -1);
+    StationProgram second(folder.path(), noController());
+    ASSERT_TRUE(second.started());
+    EXPECT_EQ(second.exitStatus(), 0);
+    EXPECT_EQ(second.standardError().find("usina:"), std::string::npos);
+    EXPECT_TRUE(first.running());
 
-    ::kill(first, SIGTERM);
-    EXPECT_EQ(waitForExit(first, 5.0), 0);
+    first.signal(SIGTERM);
+    EXPECT_EQ(first.exitStatus(), 0);
+}
+
+TEST_F(StationProgramTest, SigtermOrSigintInTheFirstMomentsOfTheStartEndItCleanly) {
+    for (int number : {SIGTERM, SIGINT}) {
+        SCOPED_TRACE(number);
+        StationProgram program(folder.path(), noController());
+        ASSERT_TRUE(program.started());
+        ASSERT_TRUE(settingsWritten());
+        program.signal(number);
+        EXPECT_EQ(program.exitStatus(), 0);
+        fs::remove(folder / "Parametros.ini");
+    }
+}
+
+struct BrokenProgramStart {
+    const char* name;
+    std::function<void(const fs::path& folder)> breakIt;
+    std::vector<std::string> said;
+};
+
+TEST_F(StationProgramTest, BrokenStartEndsInItsMessageAndStatusOneAndTheRepairedFolderRunsAndCloses) {
+    const BrokenProgramStart cases[] = {
+        {"a column read at start dropped",
+         [](const fs::path& f) {
+             SqliteFile(f / "calranvik.mdb").execute("ALTER TABLE constantes DROP COLUMN prodmax");
+         },
+         {"O campo prodmax não existe na tabela constantes do arquivo calranvik.mdb"}},
+        {"a missing file", [](const fs::path& f) { fs::remove(f / "idioma.mdb"); }, {"idioma.mdb", "lingua"}},
+        {"a zero-byte file",
+         [](const fs::path& f) { fs::resize_file(f / "datranvik.mdb", 0); },
+         {"O arquivo datranvik.mdb está vazio (0 bytes)"}},
+    };
+    for (const BrokenProgramStart& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.breakIt(folder.path());
+        StationProgram broken(folder.path(), noController());
+        ASSERT_TRUE(broken.started());
+        // The message is on screen once the standard error has it; closing it ends the program.
+        ASSERT_TRUE(
+            eventually([&] { return broken.standardError().find("usina: ") != std::string::npos; }, 30s))
+            << broken.standardError();
+        EXPECT_TRUE(broken.running());
+        broken.signal(SIGTERM);
+        EXPECT_EQ(broken.exitStatus(), 1);
+        for (const std::string& part : c.said) {
+            EXPECT_THAT(broken.standardError(), HasSubstr(part));
+        }
+        deliverFiles();
+
+        // Repaired: the start reaches the controller, and SIGTERM closes the window as its button does.
+        const fs::path link = folder / "ttyPLANT";
+        const fs::path log = folder / "frames.log";
+        plantsim::PlantsimProcess plant(PLANTSIM_EXECUTABLE, link.string(),
+                                        {"--model", "50", "--log", log.string()});
+        StationProgram repaired(folder.path(), link.string());
+        ASSERT_TRUE(repaired.started());
+        ASSERT_TRUE(eventually([&] { return frameLines(log).size() >= 3; }, 30s));
+        repaired.signal(SIGTERM);
+        EXPECT_EQ(repaired.exitStatus(), 0);
+        std::vector<std::string> lines;
+        EXPECT_TRUE(eventually([&] {
+            lines = frameLines(log);
+            return lines.size() >= 11;
+        }));
+        plant.stop();
+        ASSERT_GE(lines.size(), 11u);
+        EXPECT_THAT(std::vector<std::string>(lines.end() - 8, lines.end()),
+                    ::testing::ElementsAre("W 1 = 0", "W 2 = 0", "W 3 = 0", "W 4 = 0", "W 5 = 0", "W 6 = 0",
+                                           "W 7 = 0", "W 8 = 0"));
+        EXPECT_EQ(repaired.standardError().find("usina:"), std::string::npos) << repaired.standardError();
+        deliverFiles();
+    }
 }
 
 } // namespace usina::test

@@ -230,7 +230,7 @@ TEST_F(RendererTest, PrintingWithoutAPrinterIsTheOldPrinterError) {
         FAIL() << "printing without a printer succeeded";
     } catch (const RunTimeError& e) {
         EXPECT_EQ(e.number(), 482);
-        EXPECT_STREQ(e.what(), "Printer error");
+        EXPECT_STREQ(e.what(), "Erro de impressora");
     }
 }
 

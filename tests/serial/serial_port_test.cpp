@@ -60,7 +60,7 @@ TEST_F(SerialPortOnPty, ASecondPortOnTheSameLineIsRefusedUntilTheFirstCloses) {
     EXPECT_FALSE(second.isOpen());
     const auto fault = second.takeFault();
     ASSERT_TRUE(fault.has_value());
-    EXPECT_NE(fault->find("in use"), std::string::npos) << *fault;
+    EXPECT_NE(fault->find("em uso por outro programa"), std::string::npos) << *fault;
     EXPECT_EQ(exchange(first), 50);
 
     first.close();

@@ -2,6 +2,7 @@
 
 #include "setup/form_altera_rec.h"
 #include "setup/form_config.h"
+#include "tests/station/case_names.h"
 #include "tests/station/station_fixture.h"
 
 using ::testing::ElementsAre;
@@ -91,6 +92,7 @@ TEST_F(StationTest, ModelCodeIsReadThreeTimesBeforeThePollingBegins) {
 }
 
 struct ModelCase {
+    const char* name;
     int code;
     const char* titlePrefix; // nullptr: the design title
     bool fiveTemperatures;
@@ -119,8 +121,11 @@ TEST_P(ModelCodes, TitleAndTemperatureGaugesFollowTheModelCode) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Codes, ModelCodes,
-                         ::testing::Values(ModelCase{32, "Pellumv", true}, ModelCase{31, "Ostrelv", false},
-                                           ModelCase{50, "Ranvikv", false}, ModelCase{37, nullptr, false}));
+                         ::testing::Values(ModelCase{"Pellumv32", 32, "Pellumv", true},
+                                           ModelCase{"Ostrelv31", 31, "Ostrelv", false},
+                                           ModelCase{"Ranvikv50", 50, "Ranvikv", false},
+                                           ModelCase{"Unknown37", 37, nullptr, false}),
+                         CaseName());
 
 TEST_F(StationTest, SilentControllerGivesThreeTimeOutsTheDesignTitleAndGreyedGauges) {
     const double before = clock.monotonicSeconds();
@@ -177,6 +182,40 @@ TEST_F(StationTest, UnloadWritesZeroToRegistersOneToEightAndEndsTheProgram) {
     EXPECT_FALSE(link->isOpen());
     EXPECT_FALSE(db().MixRecordset.isOpen());
     EXPECT_FALSE(main().TimerX.enabled());
+}
+
+// The texts' file failing after the load must not keep the window open: the process timers tell
+// whether the plant is stopped.
+TEST_F(StationTest, CloseEndsTheProgramAlsoWhenTheTextsCanNoLongerBeRead) {
+    start();
+    db().LanguageRecordset.close();
+    const std::size_t before = link->frames().size();
+    station->ws().closeByPerson(main());
+    EXPECT_TRUE(station->ws().ended());
+    EXPECT_EQ(station->exitStatus(), 0);
+    EXPECT_EQ(link->frames().size(), before + 8);
+    EXPECT_EQ(traffic().back(), "W 8=0");
+    EXPECT_FALSE(db().MixRecordset.isOpen());
+}
+
+TEST_F(StationTest, CloseWhileTheProcessRunsIsRefusedAlsoWhenTheTextsCanNoLongerBeRead) {
+    start();
+    main().TimerProcesso.setEnabled(true);
+    db().LanguageRecordset.close();
+    const std::size_t before = link->frames().size();
+    station->ws().closeByPerson(main());
+    EXPECT_FALSE(station->ws().ended());
+    EXPECT_TRUE(main().visible());
+    EXPECT_EQ(link->frames().size(), before);
+    EXPECT_TRUE(db().MixRecordset.isOpen());
+}
+
+TEST_F(StationTest, LanguageIsFoundWhateverTheCaseOfItsName) {
+    sql("calranvik.mdb", "UPDATE constantes SET idioma = 'INGLES'");
+    start();
+    EXPECT_EQ(services().LanguageColumn, "ingles");
+    EXPECT_EQ(main().Frame2.caption(), "Temperatures");
+    EXPECT_EQ(main().LblOcorrenc.caption(), "");
 }
 
 } // namespace usina::test

@@ -1,6 +1,7 @@
 // Loading a mix and the plant constants into the process variables and the windows that show them.
 
 #include "setup/form_altera_rec.h"
+#include "tests/station/case_names.h"
 #include "tests/station/station_fixture.h"
 
 namespace usina::test {
@@ -68,6 +69,7 @@ TEST_F(StationTest, DelaysBeyondTheDelayLinesAreLimited) {
 }
 
 struct PeriodCase {
+    const char* name;
     double tgrav;
     int period;
 };
@@ -81,10 +83,15 @@ TEST_P(RecordPeriods, RecordPeriodIsTgravTimesSixtyRoundedHalfToEven) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Periods, RecordPeriods,
-                         ::testing::Values(PeriodCase{2.5, 150}, PeriodCase{0.0125, 1}, PeriodCase{2, 120},
-                                           PeriodCase{0.025, 2}, PeriodCase{0.0375, 2}));
+                         ::testing::Values(PeriodCase{"TwoAndAHalfMinutes", 2.5, 150},
+                                           PeriodCase{"ThreeQuartersOfAStepRoundsUp", 0.0125, 1},
+                                           PeriodCase{"TwoMinutes", 2, 120},
+                                           PeriodCase{"OneAndAHalfStepsRoundToEven", 0.025, 2},
+                                           PeriodCase{"TwoAndAQuarterStepsRoundDown", 0.0375, 2}),
+                         CaseName());
 
 struct PumpCase {
+    const char* name;
     int fibre;
     int malteno;
     const char* caption;
@@ -105,8 +112,11 @@ TEST_P(PumpOutputs, PumpOutputsSetTheAddressesAndTheCaption) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Outputs, PumpOutputs,
-                         ::testing::Values(PumpCase{1, 1, "Malteno", 8, 32}, PumpCase{1, 0, "Cap/Rap", 0, 8},
-                                           PumpCase{0, 1, "Malteno", 8, 0}, PumpCase{0, 0, "Malteno", 0, 0}));
+                         ::testing::Values(PumpCase{"FibreAndMalteno", 1, 1, "Malteno", 8, 32},
+                                           PumpCase{"FibreOnly", 1, 0, "Cap/Rap", 0, 8},
+                                           PumpCase{"MaltenoOnly", 0, 1, "Malteno", 8, 0},
+                                           PumpCase{"Neither", 0, 0, "Malteno", 0, 0}),
+                         CaseName());
 
 TEST_F(StationTest, PumpOutputsThatMatchNoRowLeaveCaptionAndAddressesAsTheyWere) {
     sql("calranvik.mdb", "UPDATE constantes SET saidafb = 1, saidamal = 0");

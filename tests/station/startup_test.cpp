@@ -2,6 +2,7 @@
 
 #include "core/form_splash.h"
 #include "platform/forms/observer.h"
+#include "platform/inifile/replace_file.h"
 #include "tests/station/station_fixture.h"
 
 #include <set>
@@ -100,7 +101,7 @@ TEST_F(StationTest, SplashShowsTheVersionWhateverItsDesignText) {
 TEST_F(StationTest, SecondStationOnTheSameFolderEndsAtOnceAndSilently) {
     start();
     // Whatever the second station wrote would show in the folder: a settings file, or the writer's
-    // temporary ".Parametros.ini.XXXXXX" beside it.
+    // temporary file beside it.
     std::filesystem::remove(settingsFile());
     const std::set<std::string> before = entriesOf(folder.path());
     StationServices services{clock, desktop, *link, folder.path()};
@@ -108,11 +109,12 @@ TEST_F(StationTest, SecondStationOnTheSameFolderEndsAtOnceAndSilently) {
     registerStationWindows(second);
     second.run();
     EXPECT_TRUE(second.ws().ended());
+    EXPECT_EQ(second.exitStatus(), 0);
     EXPECT_EQ(second.ws().peek<FormRanvikv5>(), nullptr);
     EXPECT_TRUE(desktop.messageBoxes().empty());
     EXPECT_FALSE(std::filesystem::exists(settingsFile()));
     for (const std::string& name : entriesOf(folder.path())) {
-        EXPECT_NE(name.rfind(".Parametros.ini.", 0), 0u) << name;
+        EXPECT_FALSE(inifile::isTemporaryOf(settingsFile(), folder.path() / name)) << name;
     }
     EXPECT_EQ(entriesOf(folder.path()), before);
 }
@@ -121,6 +123,7 @@ TEST_F(StationTest, ScreenNarrowerThan800PixelsIsRefusedWithTheMessage) {
     desktop.setScreenWidth(799);
     start();
     EXPECT_TRUE(station->ws().ended());
+    EXPECT_EQ(station->exitStatus(), Station::startFailed);
     ASSERT_EQ(desktop.messageBoxes().size(), 1u);
     EXPECT_EQ(desktop.messageBoxes()[0].prompt, "Mude a resolução do seu monitor para 800x600.");
     EXPECT_EQ(desktop.messageBoxes()[0].title, "Ranvikv5011");

@@ -7,6 +7,7 @@
 #include "platform/forms/label.h"
 #include "platform/forms/menu_item.h"
 #include "platform/forms/text_box.h"
+#include "tests/station/case_names.h"
 #include "tests/station/station_fixture.h"
 
 namespace usina::test {
@@ -77,6 +78,6 @@ TEST_P(InEveryLanguage, MainWindowShowsNoMissingOrEmptyTranslation) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, InEveryLanguage, ::testing::ValuesIn(languages));
+INSTANTIATE_TEST_SUITE_P(Languages, InEveryLanguage, ::testing::ValuesIn(languages), ParameterText());
 
 } // namespace usina::test

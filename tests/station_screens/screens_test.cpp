@@ -4,7 +4,9 @@
 #include "core/form_splash.h"
 #include "platform/qt/grab_form.h"
 #include "platform/qt/qt_renderer.h"
+#include "tests/station/case_names.h"
 #include "tests/station/station_fixture.h"
+#include "tests/support_qt/cut_texts.h"
 #include "tests/support_qt/offscreen_application.h"
 
 #include <QAbstractButton>
@@ -87,6 +89,7 @@ TEST_P(MainWindowInEveryLanguage, OpensAndIsSavedAsAnImage) {
 
     QWidget* window = renderer->windowOf(main());
     ASSERT_NE(window, nullptr);
+    EXPECT_THAT(test::cutTexts(*window), ::testing::IsEmpty());
     const std::vector<QString> texts = shownTexts(*window);
     EXPECT_GT(texts.size(), 100u);
     for (const QString& text : texts) {
@@ -107,7 +110,27 @@ TEST_P(MainWindowInEveryLanguage, OpensAndIsSavedAsAnImage) {
 
 INSTANTIATE_TEST_SUITE_P(Languages, MainWindowInEveryLanguage,
                          ::testing::Values("portugues", "espanhol", "ingles", "italiano", "frances",
-                                           "alemao"));
+                                           "alemao"),
+                         ParameterText());
+
+// The start's own messages on the message line fit it.
+TEST_F(StationTest, LanguageFallbackFitsTheMessageLine) {
+    application();
+    sql("calranvik.mdb", "UPDATE constantes SET idioma = 'portugues do Brasil, por favor'");
+    create();
+    auto renderer = std::make_unique<qt::QtRenderer>(station->ws());
+    station->run();
+    ASSERT_FALSE(station->ws().ended());
+    QApplication::processEvents();
+    EXPECT_THAT(main().LblOcorrenc.caption(), ::testing::HasSubstr("em português"));
+    QWidget* window = renderer->windowOf(main());
+    ASSERT_NE(window, nullptr);
+    EXPECT_THAT(test::cutTexts(*window), ::testing::IsEmpty());
+    EXPECT_TRUE(
+        qt::grabForm(main()).save(QString::fromStdString(artifact("main_window_fallback.png").string())));
+    renderer.reset();
+    deleteReleasedWindows();
+}
 
 TEST_F(StationTest, SplashIsSavedAsAnImage) {
     application();
