@@ -1,0 +1,176 @@
+#include "reports/export_layout.h"
+
+#include "platform/value/conversions.h"
+#include "platform/value/format_mask.h"
+
+namespace usina {
+
+namespace {
+
+using Column = ExportLayout::Column;
+using Shown = ExportLayout::Shown;
+
+constexpr const char* shares = "##0.0";
+constexpr const char* moisture = "#0.0";
+constexpr const char* tons = "######0.0";
+
+// "silo1" to "silo5" over `silo1` to `silo5`, and the like: headers and fields numbered 1 to `count`.
+void addRun(std::vector<Column>& columns, const std::string& header, const std::string& field,
+            const char* mask, int count = 5) {
+    for (int n = 1; n <= count; ++n) {
+        columns.push_back({header + std::to_string(n), field + std::to_string(n), Shown::Masked, mask});
+    }
+}
+
+void addBase(std::vector<Column>& columns) {
+    columns.push_back({"fase", "fase", Shown::AsStored});
+    columns.push_back({"Data", "DATA", Shown::ShortDate});
+    columns.push_back({"Hora", "hora", Shown::AsStored});
+    columns.push_back({"Receita", "receita", Shown::AsStored});
+    columns.push_back({"Producao", "producao", Shown::AsStored});
+    columns.push_back({"Parcial", "parcial", Shown::Masked, "###0.0"});
+    columns.push_back({"Diario", "diaria", Shown::Masked, tons});
+    columns.push_back({"Total", "total", Shown::Masked, tons});
+}
+
+// The groups follow the base columns in this order, whatever the order the boxes were ticked in.
+std::vector<Column> generalColumnsOf(const ExportBoxes& boxes, bool fiveTemperatures) {
+    std::vector<Column> columns;
+    addBase(columns);
+    if (boxes.percent) {
+        addRun(columns, "silo", "silo", shares);
+        addRun(columns, "Umid s", "h_silo", moisture);
+        columns.push_back({"CAP", "asfalto", Shown::Masked, tons});
+        columns.push_back({"filler", "filler", Shown::Masked, tons});
+    }
+    if (boxes.mix) {
+        // The first header has its blank, as the file always had it.
+        columns.push_back({" Mat.s1", "sil1", Shown::AsStored});
+        for (int n = 2; n <= 5; ++n) {
+            columns.push_back({"Mat.s" + std::to_string(n), "sil" + std::to_string(n), Shown::AsStored});
+        }
+        // With "%" the shares are in its group already.
+        if (!boxes.percent) {
+            addRun(columns, "silo", "silo", shares);
+        }
+    }
+    if (boxes.weights) {
+        addRun(columns, "peso s", "p_silo", shares);
+    }
+    if (boxes.speeds) {
+        addRun(columns, "veloc s", "vel_s", shares);
+    }
+    if (boxes.partials) {
+        addRun(columns, "tot s", "tot_s", tons);
+        columns.push_back({"par(CAP)", "par_asf", Shown::Masked, tons});
+        columns.push_back({"par(filler)", "par_fil", Shown::Masked, tons});
+    }
+    if (boxes.asphalt && !boxes.percent) {
+        columns.push_back({"cap", "asfalto", Shown::Masked, tons});
+    }
+    if (boxes.temperatures) {
+        addRun(columns, "Temp ", "Temp", "##0", fiveTemperatures ? 5 : 3);
+    }
+    if (boxes.faults && boxes.anyButFaults()) {
+        columns.push_back({"Ocorrênc", "Ocorrencias", Shown::AsStored});
+        columns.push_back({"Ocor2", "", Shown::Nothing});
+    }
+    return columns;
+}
+
+std::vector<Column> faultsColumnsOf() {
+    return {
+        {"Usuario", "usuario", Shown::AsStored}, {"fase", "fase", Shown::AsStored},
+        {"Data", "DATA", Shown::DayMonthYear},   {"Hora", "hora", Shown::AsStored},
+        {"Receita", "receita", Shown::AsStored}, {"Producao", "producao", Shown::AsStored},
+        {"Parcial", "parcial", Shown::AsStored}, {"Diario", "diaria", Shown::AsStored},
+        {"Total", "total", Shown::AsStored},     {"Ocorrência", "Ocorrencias", Shown::AsStored},
+    };
+}
+
+std::string headerOf(const std::vector<Column>& columns) {
+    std::string header;
+    for (const Column& column : columns) {
+        if (!header.empty()) {
+            header += '\t';
+        }
+        header += column.header;
+    }
+    return header;
+}
+
+// A Null (or a field never written) gives an empty field.
+std::string shownValue(const Value& value, const Column& column) {
+    if (value.isNull() || value.isEmpty()) {
+        return {};
+    }
+    switch (column.shown) {
+    case Shown::AsStored:
+        return toText(value);
+    case Shown::Masked:
+        return value.isNumber() ? formatNumber(value.number(), column.mask) : format(value, column.mask);
+    case Shown::ShortDate:
+        return value.isDate() ? shortDate(value.date()) : toText(value);
+    case Shown::DayMonthYear:
+        return value.isDate() ? formatDate(value.date(), "dd/mm/yy") : toText(value);
+    case Shown::Nothing:
+        break;
+    }
+    return {};
+}
+
+// The file has no quoting: a TAB or a line break inside a text would shift the columns or split the
+// record, so it becomes a blank.
+void appendField(std::string& line, const std::string& text) {
+    for (const char c : text) {
+        line += (c == '\t' || c == '\r' || c == '\n') ? ' ' : c;
+    }
+}
+
+void appendColumns(std::string& line, const std::vector<Column>& columns,
+                   const store::QueryRecordset& record) {
+    line.clear();
+    bool first = true;
+    for (const Column& column : columns) {
+        if (!first) {
+            line += '\t';
+        }
+        first = false;
+        if (column.shown != Shown::Nothing) {
+            appendField(line, shownValue(record.field(column.field), column));
+        }
+    }
+}
+
+} // namespace
+
+ExportLayout::ExportLayout(const ExportBoxes& boxesAtStart, bool fiveTemperatures)
+    : faultsOnly_(boxesAtStart.faultsOnly()), fiveTemperatures_(fiveTemperatures),
+      faultsColumns_(faultsColumnsOf()), columnsBoxes_(boxesAtStart),
+      columns_(generalColumnsOf(boxesAtStart, fiveTemperatures)) {
+    header_ = headerOf(faultsOnly_ ? faultsColumns_ : columns_);
+}
+
+const std::vector<Column>& ExportLayout::generalColumns(const ExportBoxes& boxes) {
+    if (!(boxes == columnsBoxes_)) {
+        columnsBoxes_ = boxes;
+        columns_ = generalColumnsOf(boxes, fiveTemperatures_);
+    }
+    return columns_;
+}
+
+bool ExportLayout::buildLine(std::string& line, const store::QueryRecordset& record,
+                             const ExportBoxes& boxesNow) {
+    if (faultsOnly_) {
+        const Value occurrence = record.field("Ocorrencias");
+        if (occurrence.isNull() || occurrence.isEmpty() || toText(occurrence) == "OK") {
+            return false;
+        }
+        appendColumns(line, faultsColumns_, record);
+        return true;
+    }
+    appendColumns(line, generalColumns(boxesNow), record);
+    return true;
+}
+
+} // namespace usina

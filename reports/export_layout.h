@@ -1,0 +1,67 @@
+#pragma once
+// The columns of the export file: the general layout (eight base columns, then one group per ticked
+// box, always in the same order) and the faults-only layout ("Falhas" alone: the records that carry a
+// message). Headers and values are UTF-8 here; the file's code page is the writer's business.
+
+#include "platform/store/query_recordset.h"
+
+#include <string>
+#include <vector>
+
+namespace usina {
+
+// The eight boxes of the export window as they are ticked at one moment.
+struct ExportBoxes {
+    bool percent = false;      // "%"
+    bool mix = false;          // "Traço"
+    bool weights = false;      // "Pesos"
+    bool speeds = false;       // "Velocidades"
+    bool partials = false;     // "Parcial"
+    bool asphalt = false;      // "CAP"
+    bool temperatures = false; // "Temperaturas"
+    bool faults = false;       // "Falhas"
+
+    bool anyButFaults() const {
+        return percent || mix || weights || speeds || partials || asphalt || temperatures;
+    }
+    // "Falhas" alone chooses the faults-only file; every other combination, none included, the general one.
+    bool faultsOnly() const { return faults && !anyButFaults(); }
+    bool operator==(const ExportBoxes&) const = default;
+};
+
+class ExportLayout {
+public:
+    // The layout is chosen from the boxes at the start of the export; `fiveTemperatures` says how many
+    // temperature columns the plant has.
+    ExportLayout(const ExportBoxes& boxesAtStart, bool fiveTemperatures);
+
+    bool faultsOnly() const { return faultsOnly_; }
+    // The header line's fields, TAB-separated, from the boxes at the start.
+    const std::string& header() const { return header_; }
+    // Puts the current record's line into `line` (its fields TAB-separated, no line end). In the general
+    // layout the groups are those of `boxesNow`, the boxes as they are ticked while this record is
+    // written. False when the faults-only file leaves the record out (its message is "OK" or Null).
+    bool buildLine(std::string& line, const store::QueryRecordset& record, const ExportBoxes& boxesNow);
+
+    // How a column shows its field.
+    enum class Shown { AsStored, Masked, ShortDate, DayMonthYear, Nothing };
+    struct Column {
+        std::string header;
+        std::string field;
+        Shown shown = Shown::AsStored;
+        const char* mask = "";
+    };
+
+private:
+    const std::vector<Column>& generalColumns(const ExportBoxes& boxes);
+
+    bool faultsOnly_;
+    bool fiveTemperatures_;
+    std::string header_;
+    std::vector<Column> faultsColumns_;
+    // The general columns of the boxes seen last: rebuilt only when a box changes during the export.
+    ExportBoxes columnsBoxes_;
+    std::vector<Column> columns_;
+};
+
+} // namespace usina
