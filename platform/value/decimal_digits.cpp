@@ -1,24 +1,34 @@
 #include "platform/value/decimal_digits.h"
 
-#include <cstdio>
-#include <cstdlib>
+#include <charconv>
+#include <system_error>
 
 namespace usina {
 
 DecimalDigits decimalDigits(double number, int significant) {
-    // "%.*e" rounds the exact binary value correctly and never depends on the locale's separator
-    // for anything but the point, which is skipped below.
+    // The scientific form rounds the exact binary value correctly (as "%.*e" does) and knows nothing
+    // of locales; it is several times faster than printf, which matters to the exports of whole years.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%+.*e", significant - 1, number);
+    const std::to_chars_result written =
+        std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::scientific, significant - 1);
     DecimalDigits result;
     result.negative = buffer[0] == '-' && number != 0.0;
-    const char* at = buffer + 1;
-    for (; *at != 'e'; ++at) {
+    result.digits.reserve(static_cast<std::size_t>(significant));
+    const char* at = buffer;
+    for (; at != written.ptr && *at != 'e'; ++at) {
         if (*at >= '0' && *at <= '9') {
             result.digits += *at;
         }
     }
-    result.exponent = std::atoi(at + 1);
+    int exponent = 0;
+    if (at != written.ptr) {
+        const char* digits = at + 1;
+        if (*digits == '+') {
+            ++digits;
+        }
+        std::from_chars(digits, written.ptr, exponent);
+    }
+    result.exponent = exponent;
     return result;
 }
 

@@ -109,6 +109,10 @@ char32_t codePointFromWindows1252(int code) {
 }
 
 std::string toWindows1252(std::string_view utf8) {
+    // Plain ASCII is the same in both.
+    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        return std::string(utf8);
+    }
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t at = 0; at < utf8.size();) {
