@@ -16,6 +16,8 @@ namespace {
 constexpr mode_t newFileMode = 0644;
 
 constexpr std::size_t bufferSize = 1 << 16;
+// A long content goes to the disk in steps of this size while it is written.
+constexpr long long writebackStep = 4LL << 20;
 
 bool writeAll(int descriptor, std::string_view content) {
     while (!content.empty()) {
@@ -81,7 +83,10 @@ void FileReplacement::write(std::string_view bytes) {
     if (bytes.size() >= bufferSize) {
         if (!writeAll(descriptor_, bytes)) {
             fail();
+            return;
         }
+        written_ += static_cast<long long>(bytes.size());
+        startWriteback();
         return;
     }
     buffer_.append(bytes);
@@ -92,8 +97,26 @@ bool FileReplacement::flushBuffer() {
         fail();
         return false;
     }
+    written_ += static_cast<long long>(buffer_.size());
     buffer_.clear();
+    startWriteback();
     return true;
+}
+
+// The disk takes a long content step by step while the rest is written, so that the flush of the
+// commit has only the last steps left to wait for, not the whole file. Failures here show at the
+// commit's flush.
+void FileReplacement::startWriteback() {
+    if (written_ - started_ < writebackStep) {
+        return;
+    }
+    ::sync_file_range(descriptor_, started_, written_ - started_, SYNC_FILE_RANGE_WRITE);
+    if (started_ > waited_) {
+        ::sync_file_range(descriptor_, waited_, started_ - waited_,
+                          SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER);
+        waited_ = started_;
+    }
+    started_ = written_;
 }
 
 bool FileReplacement::commit() {

@@ -34,6 +34,7 @@ public:
 
 private:
     bool flushBuffer();
+    void startWriteback();
     void fail();
     void removeTemporary();
 
@@ -42,6 +43,11 @@ private:
     int descriptor_ = -1;
     int failure_ = 0;
     std::string buffer_;
+    // Bytes written to the temporary file, those whose writeback to the disk was started, and those
+    // waited for.
+    long long written_ = 0;
+    long long started_ = 0;
+    long long waited_ = 0;
 };
 
 // False when any step fails; the temporary file is then removed.
