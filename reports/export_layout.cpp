@@ -127,8 +127,35 @@ void appendField(std::string& line, const std::string& text) {
     }
 }
 
-void appendColumns(std::string& line, const std::vector<Column>& columns,
-                   const store::QueryRecordset& record) {
+} // namespace
+
+ExportLayout::ExportLayout(const ExportBoxes& boxesAtStart, bool fiveTemperatures,
+                           const store::QueryRecordset& records)
+    : records_(records), occurrencePlace_(records.columnOf("Ocorrencias")),
+      faultsOnly_(boxesAtStart.faultsOnly()), fiveTemperatures_(fiveTemperatures),
+      faultsColumns_(placed(faultsColumnsOf())), columnsBoxes_(boxesAtStart),
+      columns_(placed(generalColumnsOf(boxesAtStart, fiveTemperatures))) {
+    header_ = headerOf(faultsOnly_ ? faultsColumns_ : columns_);
+}
+
+std::vector<Column> ExportLayout::placed(std::vector<Column> columns) const {
+    for (Column& column : columns) {
+        if (column.shown != Shown::Nothing) {
+            column.place = records_.columnOf(column.field);
+        }
+    }
+    return columns;
+}
+
+const std::vector<Column>& ExportLayout::generalColumns(const ExportBoxes& boxes) {
+    if (!(boxes == columnsBoxes_)) {
+        columnsBoxes_ = boxes;
+        columns_ = placed(generalColumnsOf(boxes, fiveTemperatures_));
+    }
+    return columns_;
+}
+
+void ExportLayout::appendColumns(std::string& line, const std::vector<Column>& columns) const {
     line.clear();
     bool first = true;
     for (const Column& column : columns) {
@@ -137,39 +164,21 @@ void appendColumns(std::string& line, const std::vector<Column>& columns,
         }
         first = false;
         if (column.shown != Shown::Nothing) {
-            appendField(line, shownValue(record.field(column.field), column));
+            appendField(line, shownValue(records_.fieldAt(column.place), column));
         }
     }
 }
 
-} // namespace
-
-ExportLayout::ExportLayout(const ExportBoxes& boxesAtStart, bool fiveTemperatures)
-    : faultsOnly_(boxesAtStart.faultsOnly()), fiveTemperatures_(fiveTemperatures),
-      faultsColumns_(faultsColumnsOf()), columnsBoxes_(boxesAtStart),
-      columns_(generalColumnsOf(boxesAtStart, fiveTemperatures)) {
-    header_ = headerOf(faultsOnly_ ? faultsColumns_ : columns_);
-}
-
-const std::vector<Column>& ExportLayout::generalColumns(const ExportBoxes& boxes) {
-    if (!(boxes == columnsBoxes_)) {
-        columnsBoxes_ = boxes;
-        columns_ = generalColumnsOf(boxes, fiveTemperatures_);
-    }
-    return columns_;
-}
-
-bool ExportLayout::buildLine(std::string& line, const store::QueryRecordset& record,
-                             const ExportBoxes& boxesNow) {
+bool ExportLayout::buildLine(std::string& line, const ExportBoxes& boxesNow) {
     if (faultsOnly_) {
-        const Value occurrence = record.field("Ocorrencias");
+        const Value& occurrence = records_.fieldAt(occurrencePlace_);
         if (occurrence.isNull() || occurrence.isEmpty() || toText(occurrence) == "OK") {
             return false;
         }
-        appendColumns(line, faultsColumns_, record);
+        appendColumns(line, faultsColumns_);
         return true;
     }
-    appendColumns(line, generalColumns(boxesNow), record);
+    appendColumns(line, generalColumns(boxesNow));
     return true;
 }
 

@@ -32,8 +32,10 @@ struct ExportBoxes {
 class ExportLayout {
 public:
     // The layout is chosen from the boxes at the start of the export; `fiveTemperatures` says how many
-    // temperature columns the plant has.
-    ExportLayout(const ExportBoxes& boxesAtStart, bool fiveTemperatures);
+    // temperature columns the plant has. The lines are built from the current row of `records`, whose
+    // columns are found once here.
+    ExportLayout(const ExportBoxes& boxesAtStart, bool fiveTemperatures,
+                 const store::QueryRecordset& records);
 
     bool faultsOnly() const { return faultsOnly_; }
     // The header line's fields, TAB-separated, from the boxes at the start.
@@ -41,7 +43,7 @@ public:
     // Puts the current record's line into `line` (its fields TAB-separated, no line end). In the general
     // layout the groups are those of `boxesNow`, the boxes as they are ticked while this record is
     // written. False when the faults-only file leaves the record out (its message is "OK" or Null).
-    bool buildLine(std::string& line, const store::QueryRecordset& record, const ExportBoxes& boxesNow);
+    bool buildLine(std::string& line, const ExportBoxes& boxesNow);
 
     // How a column shows its field.
     enum class Shown { AsStored, Masked, ShortDate, DayMonthYear, Nothing };
@@ -50,11 +52,17 @@ public:
         std::string field;
         Shown shown = Shown::AsStored;
         const char* mask = "";
+        // The field's place in the result.
+        std::size_t place = 0;
     };
 
 private:
     const std::vector<Column>& generalColumns(const ExportBoxes& boxes);
+    std::vector<Column> placed(std::vector<Column> columns) const;
+    void appendColumns(std::string& line, const std::vector<Column>& columns) const;
 
+    const store::QueryRecordset& records_;
+    std::size_t occurrencePlace_;
     bool faultsOnly_;
     bool fiveTemperatures_;
     std::string header_;

@@ -157,8 +157,9 @@ FormDatas::Outcome FormDatas::exportRange(Date start, Date end) {
         return Outcome::Abandoned;
     }
     LblStatus.setCaption("Selecionando os registros ...  Aguarde.");
-    ExportLayout layout(readBoxes(), link.HasFiveTemperatures);
+    const ExportBoxes boxes = readBoxes();
     openRecords(start, end);
+    ExportLayout layout(boxes, link.HasFiveTemperatures, QueryRecordset);
     inifile::removeLeftoverTemporaries(exportFile());
     inifile::FileReplacement file(exportFile());
     writeLine(file, layout.header());
@@ -170,7 +171,7 @@ FormDatas::Outcome FormDatas::exportRange(Date start, Date end) {
             services.ShowOccurrence(services.TranslateText("Gravação interrompida."));
             return Outcome::Abandoned;
         }
-        if (layout.buildLine(line, QueryRecordset, readBoxes())) {
+        if (layout.buildLine(line, readBoxes())) {
             writeLine(file, line);
         }
         QueryRecordset.moveNext();
