@@ -30,7 +30,7 @@ const char* writeFailureReason(int systemError) {
 }
 
 // The hourglass and a disabled "Gravar" while the export runs; both come back however it ends. The
-// progress text stays only when the export says so.
+// progress text stays unless the export broke off with an error.
 class ExportInProgress {
 public:
     ExportInProgress(forms::WindowSystem& ws, FormDatas& window) : ws_(ws), window_(window) {
@@ -138,9 +138,7 @@ void FormDatas::CmdGravar_Click() {
     {
         ExportInProgress running(st.ws(), *this);
         outcome = exportRange(*start, *end);
-        if (outcome == Outcome::Failed) {
-            running.keepStatus();
-        }
+        running.keepStatus();
     }
     if (outcome == Outcome::Written) {
         Unload();

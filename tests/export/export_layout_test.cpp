@@ -93,6 +93,16 @@ TEST_F(ExportTest, FieldsKeepTheirPlacesWhateverTheRecordHolds) {
                                       "141", "", "130", "Falha  de comunica\xE7\xE3o", ""));
 }
 
+// The short date carries the whole year: a record of 2035 is not written as one of 1935.
+TEST_F(ExportTest, DatesKeepTheirCentury) {
+    addRecord("fase, DATA, hora", "1, '2035-06-01', '08:00:00'");
+    openExport();
+    exportRange("01/06/2035", "01/06/2035");
+    const auto lines = exportFields();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1][1], "01/06/2035");
+}
+
 TEST_F(ExportTest, FaultsAloneLeavesOutTheRecordsWithoutAMessage) {
     addRecord("fase, DATA, hora, Ocorrencias", "1, '2026-03-02', '10:00:00', 'OK'");
     addRecord("fase, DATA, hora, Ocorrencias", "2, '2026-03-02', '10:01:00', NULL");
