@@ -3,6 +3,8 @@
 #include "platform/value/conversions.h"
 #include "platform/value/format_mask.h"
 
+#include <algorithm>
+
 namespace usina {
 
 namespace {
@@ -99,31 +101,44 @@ std::string headerOf(const std::vector<Column>& columns) {
     return header;
 }
 
+// The file has no quoting: a TAB or a line break inside a text would shift the columns or split the
+// record, so it becomes a blank.
+void appendField(std::string& line, std::string_view text) {
+    const std::size_t from = line.size();
+    line.append(text);
+    std::replace_if(
+        line.begin() + static_cast<std::ptrdiff_t>(from), line.end(),
+        [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+}
+
 // A Null (or a field never written) gives an empty field.
-std::string shownValue(const Value& value, const Column& column) {
+void appendValue(std::string& line, const Value& value, const Column& column) {
     if (value.isNull() || value.isEmpty()) {
-        return {};
+        return;
     }
     switch (column.shown) {
     case Shown::AsStored:
-        return toText(value);
+        if (value.isText()) {
+            appendField(line, value.text());
+        } else {
+            appendField(line, toText(value));
+        }
+        return;
     case Shown::Masked:
-        return value.isNumber() ? formatNumber(value.number(), column.mask) : format(value, column.mask);
+        if (value.isNumber() && column.numberFormat) {
+            column.numberFormat->appendTo(line, value.number());
+        } else {
+            appendField(line, format(value, column.mask));
+        }
+        return;
     case Shown::ShortDate:
-        return value.isDate() ? shortDate(value.date()) : toText(value);
+        appendField(line, value.isDate() ? shortDate(value.date()) : toText(value));
+        return;
     case Shown::DayMonthYear:
-        return value.isDate() ? formatDate(value.date(), "dd/mm/yy") : toText(value);
+        appendField(line, value.isDate() ? formatDate(value.date(), "dd/mm/yy") : toText(value));
+        return;
     case Shown::Nothing:
-        break;
-    }
-    return {};
-}
-
-// The file has no quoting: a TAB or a line break inside a text would shift the columns or split the
-// record, so it becomes a blank.
-void appendField(std::string& line, const std::string& text) {
-    for (const char c : text) {
-        line += (c == '\t' || c == '\r' || c == '\n') ? ' ' : c;
+        return;
     }
 }
 
@@ -133,8 +148,11 @@ ExportLayout::ExportLayout(const ExportBoxes& boxesAtStart, bool fiveTemperature
                            const store::QueryRecordset& records)
     : records_(records), occurrencePlace_(records.columnOf("Ocorrencias")),
       faultsOnly_(boxesAtStart.faultsOnly()), fiveTemperatures_(fiveTemperatures),
-      faultsColumns_(placed(faultsColumnsOf())), columnsBoxes_(boxesAtStart),
-      columns_(placed(generalColumnsOf(boxesAtStart, fiveTemperatures))) {
+      // Only the chosen layout's columns: the query brings only their fields.
+      faultsColumns_(faultsOnly_ ? placed(faultsColumnsOf()) : std::vector<Column>{}),
+      columnsBoxes_(boxesAtStart),
+      columns_(faultsOnly_ ? std::vector<Column>{}
+                           : placed(generalColumnsOf(boxesAtStart, fiveTemperatures))) {
     header_ = headerOf(faultsOnly_ ? faultsColumns_ : columns_);
 }
 
@@ -143,8 +161,26 @@ std::vector<Column> ExportLayout::placed(std::vector<Column> columns) const {
         if (column.shown != Shown::Nothing) {
             column.place = records_.columnOf(column.field);
         }
+        if (column.shown == Shown::Masked) {
+            column.numberFormat.emplace(column.mask);
+        }
     }
     return columns;
+}
+
+std::vector<std::string> ExportLayout::fieldsRead(const ExportBoxes& boxesAtStart) {
+    const std::vector<Column> columns =
+        boxesAtStart.faultsOnly()
+            ? faultsColumnsOf()
+            : generalColumnsOf(ExportBoxes{true, true, true, true, true, true, true, true}, true);
+    std::vector<std::string> fields;
+    for (const Column& column : columns) {
+        if (column.shown != Shown::Nothing &&
+            std::find(fields.begin(), fields.end(), column.field) == fields.end()) {
+            fields.push_back(column.field);
+        }
+    }
+    return fields;
 }
 
 const std::vector<Column>& ExportLayout::generalColumns(const ExportBoxes& boxes) {
@@ -164,7 +200,7 @@ void ExportLayout::appendColumns(std::string& line, const std::vector<Column>& c
         }
         first = false;
         if (column.shown != Shown::Nothing) {
-            appendField(line, shownValue(records_.fieldAt(column.place), column));
+            appendValue(line, records_.fieldAt(column.place), column);
         }
     }
 }

@@ -4,7 +4,9 @@
 // message). Headers and values are UTF-8 here; the file's code page is the writer's business.
 
 #include "platform/store/query_recordset.h"
+#include "platform/value/format_mask.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +39,10 @@ public:
     ExportLayout(const ExportBoxes& boxesAtStart, bool fiveTemperatures,
                  const store::QueryRecordset& records);
 
+    // The fields a file of the layout that `boxesAtStart` choose may read, whatever boxes are ticked
+    // while it is written: all that the query has to bring.
+    static std::vector<std::string> fieldsRead(const ExportBoxes& boxesAtStart);
+
     bool faultsOnly() const { return faultsOnly_; }
     // The header line's fields, TAB-separated, from the boxes at the start.
     const std::string& header() const { return header_; }
@@ -52,8 +58,9 @@ public:
         std::string field;
         Shown shown = Shown::AsStored;
         const char* mask = "";
-        // The field's place in the result.
+        // The field's place in the result, and the mask read once.
         std::size_t place = 0;
+        std::optional<NumberFormat> numberFormat = std::nullopt;
     };
 
 private:

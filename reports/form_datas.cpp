@@ -156,7 +156,7 @@ FormDatas::Outcome FormDatas::exportRange(Date start, Date end) {
     }
     LblStatus.setCaption("Selecionando os registros ...  Aguarde.");
     const ExportBoxes boxes = readBoxes();
-    openRecords(start, end);
+    openRecords(boxes, start, end);
     ExportLayout layout(boxes, link.HasFiveTemperatures, QueryRecordset);
     inifile::removeLeftoverTemporaries(exportFile());
     inifile::FileReplacement file(exportFile());
@@ -196,16 +196,21 @@ ExportBoxes FormDatas::readBoxes() const {
     return boxes;
 }
 
-// Both dates are inclusive; the rows come in date and time order.
-void FormDatas::openRecords(Date start, Date end) {
+// Both dates are inclusive; the rows come in date and time order, with the fields the layout reads.
+void FormDatas::openRecords(const ExportBoxes& boxes, Date start, Date end) {
+    std::string fields;
+    for (const std::string& field : ExportLayout::fieldsRead(boxes)) {
+        fields += (fields.empty() ? "\"" : ", \"") + field + "\"";
+    }
     QueryRecordset.open(st.programFolder() / "datranvik.mdb",
-                        "SELECT * FROM Tabela WHERE DATA >= ? AND DATA <= ? ORDER BY DATA, hora",
+                        "SELECT " + fields + " FROM Tabela WHERE DATA >= ? AND DATA <= ? ORDER BY DATA, hora",
                         {Value(start), Value(end)});
 }
 
 // The file is in the code page spreadsheets on the plant's PCs read, with CR LF line ends.
 void FormDatas::writeLine(inifile::FileReplacement& file, const std::string& line) {
-    encoded_ = toWindows1252(line);
+    encoded_.clear();
+    appendWindows1252(encoded_, line);
     encoded_ += "\r\n";
     file.write(encoded_);
 }

@@ -63,7 +63,7 @@ private:
     enum class Outcome { Written, Abandoned, Failed };
     Outcome exportRange(Date start, Date end);
     ExportBoxes readBoxes() const;
-    void openRecords(Date start, Date end);
+    void openRecords(const ExportBoxes& boxes, Date start, Date end);
     void writeLine(inifile::FileReplacement& file, const std::string& line);
     void reportWriteFailure(int systemError);
 
