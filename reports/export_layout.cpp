@@ -168,19 +168,21 @@ std::vector<Column> ExportLayout::placed(std::vector<Column> columns) const {
     return columns;
 }
 
-std::vector<std::string> ExportLayout::fieldsRead(const ExportBoxes& boxesAtStart) {
+std::string ExportLayout::selection(const ExportBoxes& boxesAtStart) {
     const std::vector<Column> columns =
         boxesAtStart.faultsOnly()
             ? faultsColumnsOf()
             : generalColumnsOf(ExportBoxes{true, true, true, true, true, true, true, true}, true);
     std::vector<std::string> fields;
+    std::string list;
     for (const Column& column : columns) {
         if (column.shown != Shown::Nothing &&
             std::find(fields.begin(), fields.end(), column.field) == fields.end()) {
             fields.push_back(column.field);
+            list += (list.empty() ? "\"" : ", \"") + column.field + "\"";
         }
     }
-    return fields;
+    return "SELECT " + list + " FROM Tabela WHERE DATA >= ? AND DATA <= ? ORDER BY DATA, hora";
 }
 
 const std::vector<Column>& ExportLayout::generalColumns(const ExportBoxes& boxes) {

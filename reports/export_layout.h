@@ -39,9 +39,10 @@ public:
     ExportLayout(const ExportBoxes& boxesAtStart, bool fiveTemperatures,
                  const store::QueryRecordset& records);
 
-    // The fields a file of the layout that `boxesAtStart` choose may read, whatever boxes are ticked
-    // while it is written: all that the query has to bring.
-    static std::vector<std::string> fieldsRead(const ExportBoxes& boxesAtStart);
+    // The SELECT of the records of a date range (two parameters, both dates inclusive), in date and
+    // time order, with the fields a file of the layout that `boxesAtStart` choose may read, whatever
+    // boxes are ticked while it is written.
+    static std::string selection(const ExportBoxes& boxesAtStart);
 
     bool faultsOnly() const { return faultsOnly_; }
     // The header line's fields, TAB-separated, from the boxes at the start.

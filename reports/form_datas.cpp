@@ -196,14 +196,8 @@ ExportBoxes FormDatas::readBoxes() const {
     return boxes;
 }
 
-// Both dates are inclusive; the rows come in date and time order, with the fields the layout reads.
 void FormDatas::openRecords(const ExportBoxes& boxes, Date start, Date end) {
-    std::string fields;
-    for (const std::string& field : ExportLayout::fieldsRead(boxes)) {
-        fields += (fields.empty() ? "\"" : ", \"") + field + "\"";
-    }
-    QueryRecordset.open(st.programFolder() / "datranvik.mdb",
-                        "SELECT " + fields + " FROM Tabela WHERE DATA >= ? AND DATA <= ? ORDER BY DATA, hora",
+    QueryRecordset.open(st.programFolder() / "datranvik.mdb", ExportLayout::selection(boxes),
                         {Value(start), Value(end)});
 }
 

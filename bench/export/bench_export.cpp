@@ -221,15 +221,9 @@ BENCHMARK(WindowExport)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
-// The export's own query: the fields of the general layout, in date and time order.
+// The export's own query with every box ticked.
 const std::string& selection() {
-    static const std::string sql = [] {
-        std::string fields;
-        for (const std::string& field : ExportLayout::fieldsRead(everyBox())) {
-            fields += (fields.empty() ? "\"" : ", \"") + field + "\"";
-        }
-        return "SELECT " + fields + " FROM Tabela WHERE DATA >= ? AND DATA <= ? ORDER BY DATA, hora";
-    }();
+    static const std::string sql = ExportLayout::selection(everyBox());
     return sql;
 }
 
