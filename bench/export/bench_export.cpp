@@ -11,7 +11,8 @@
 // and reads every column), QueryScan (the station's query reads every field the file carries, each
 // column found once),
 // LayoutLines (and builds each line), LinesToFile (and writes them in the file's code page through
-// the temporary file, flushed to the disk and renamed).
+// the temporary file, flushed to the disk and renamed); PendingEvents is what letting pending events
+// run once per record costs on the Qt renderer.
 //
 // USINA_EXPORT_ROWS (default 1000000) sets the rows of the steps; the history is generated once per
 // size, over ten years up to today.
@@ -150,22 +151,42 @@ ExportBoxes everyBox() {
     return ExportBoxes{true, true, true, true, true, true, true, true};
 }
 
+// The station on the Qt renderer with the system clock and the plant simulated in process, started on
+// a history's program folder, with the probe's window loaded.
+struct RunningStation {
+    explicit RunningStation(const History& history)
+        : link(plant, [this] { return std::chrono::duration<double>(Clock::now() - started).count(); }),
+          station(StationServices{clock, backend, link, history.folder.path()}) {
+        registerStationWindows(station);
+        station.defineForm<FormProbe>();
+        renderer = std::make_unique<qt::QtRenderer>(station.ws());
+        station.run();
+        if (!station.ws().ended()) {
+            station.form<FormProbe>();
+        }
+    }
+    ~RunningStation() { renderer.reset(); }
+    RunningStation(const RunningStation&) = delete;
+    RunningStation& operator=(const RunningStation&) = delete;
+
+    forms::SystemClock clock;
+    qt::QtBackend backend;
+    plantsim::PlantModel plant{[] {
+        plantsim::PlantModelConfig config;
+        config.modelCode = 32;
+        return config;
+    }()};
+    Clock::time_point started = Clock::now();
+    plantsim::SimulatedLink link;
+    Station station;
+    std::unique_ptr<qt::QtRenderer> renderer;
+};
+
 void WindowExport(benchmark::State& state) {
     application();
     History& history = historyOf(state.range(0));
-    forms::SystemClock clock;
-    qt::QtBackend backend;
-    plantsim::PlantModelConfig plantConfig;
-    plantConfig.modelCode = 32;
-    plantsim::PlantModel plant(plantConfig);
-    const auto started = Clock::now();
-    plantsim::SimulatedLink link(
-        plant, [started] { return std::chrono::duration<double>(Clock::now() - started).count(); });
-    Station station(StationServices{clock, backend, link, history.folder.path()});
-    registerStationWindows(station);
-    station.defineForm<FormProbe>();
-    qt::QtRenderer renderer(station.ws());
-    station.run();
+    RunningStation running(history);
+    Station& station = running.station;
     if (station.ws().ended()) {
         state.SkipWithError("the station did not start");
         return;
@@ -220,6 +241,21 @@ BENCHMARK(WindowExport)
     ->Iterations(3)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
+
+// What letting pending events run costs the export, once per record, with the export window shown.
+void PendingEvents(benchmark::State& state) {
+    application();
+    RunningStation running(historyOf(stepRows()));
+    Station& station = running.station;
+    station.formNamed("FormDatas").Show();
+    for (auto _ : state) {
+        for (std::int64_t n = 0; n < stepRows(); ++n) {
+            station.ws().doEvents();
+        }
+    }
+    state.counters["runs"] = static_cast<double>(stepRows());
+}
+BENCHMARK(PendingEvents)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 // The export's own query with every box ticked.
 const std::string& selection() {
