@@ -5,14 +5,13 @@
 // WindowExport/<rows>: the click on "Gravar" in the real window, on the Qt renderer (offscreen) with
 // the system clock, until the file is in place. Counters: peak_rss_mb (the process's peak resident
 // memory during the export, reset before it), rss_before_mb, probe_gap_max_ms (the longest wait between
-// two ticks of a 10 ms timer of another window), clock_gap_max_ms (the same for the main window's
-// 800 ms clock timer), file_mb.
+// two ticks of a 10 ms timer of another window) and probe_gap_at (where it ended, 0 the click, 1 the
+// file in place), clock_gap_max_ms (the same for the main window's 800 ms clock timer), file_mb.
 // The steps, each including the ones before it: SqliteScan (SQLite alone steps the rows of the query
 // and reads every column), QueryScan (the station's query reads every field the file carries, each
-// column found once),
-// LayoutLines (and builds each line), LinesToFile (and writes them in the file's code page through
-// the temporary file, flushed to the disk and renamed); PendingEvents is what letting pending events
-// run once per record costs on the Qt renderer.
+// column found once), LayoutLines (and builds each line), LinesToFile (and writes them in the file's
+// code page through the temporary file, flushed to the disk and renamed); PendingEvents is what
+// letting pending events run once per record costs on the Qt renderer.
 //
 // USINA_EXPORT_ROWS (default 1000000) sets the rows of the steps; the history is generated once per
 // size, over ten years up to today.
