@@ -3,6 +3,7 @@
 #include "access/access_windows.h"
 #include "core/core_windows.h"
 #include "plant/plant_windows.h"
+#include "reports/export_windows.h"
 #include "setup/setup_windows.h"
 
 namespace usina {
@@ -12,6 +13,7 @@ void registerStationWindows(Station& station) {
     registerSetupWindows(station);
     registerAccessWindows(station);
     registerPlantWindows(station);
+    registerExportWindows(station);
 }
 
 } // namespace usina

@@ -28,6 +28,14 @@ void Station::run() {
     ws_.raise("Module1", "Main", [this] { group<StartupAndSettings>().Main(); });
 }
 
+forms::Form& Station::formNamed(const std::string& registeredName) {
+    const auto found = named_.find(registeredName);
+    if (found == named_.end()) {
+        throw std::logic_error("no window registered as " + registeredName);
+    }
+    return found->second();
+}
+
 MainWindowPort& Station::mainWindow() {
     if (!mainWindow_) {
         throw std::logic_error("the station has no main window defined");

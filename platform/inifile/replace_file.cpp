@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <string>
@@ -14,10 +15,17 @@ namespace {
 
 constexpr mode_t newFileMode = 0644;
 
+constexpr std::size_t bufferSize = 1 << 16;
+// A long content goes to the disk in steps of this size while it is written.
+constexpr long long writebackStep = 4LL << 20;
+
 bool writeAll(int descriptor, std::string_view content) {
     while (!content.empty()) {
         const ssize_t written = ::write(descriptor, content.data(), content.size());
         if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
             return false;
         }
         content.remove_prefix(static_cast<std::size_t>(written));
@@ -46,23 +54,112 @@ std::filesystem::path folderOf(const std::filesystem::path& file) {
     return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
 }
 
-bool replaceFileContent(const std::filesystem::path& file, std::string_view content) {
-    const std::filesystem::path folder = folderOf(file);
-    std::string temporary =
-        (folder / (file.filename().string() + std::string(temporarySuffix) + "XXXXXX")).string();
-    const int descriptor = ::mkstemp(temporary.data());
-    if (descriptor < 0) {
+FileReplacement::FileReplacement(const std::filesystem::path& file) : file_(file) {
+    temporary_ =
+        (folderOf(file) / (file.filename().string() + std::string(temporarySuffix) + "XXXXXX")).string();
+    descriptor_ = ::mkstemp(temporary_.data());
+    if (descriptor_ < 0) {
+        failure_ = errno;
+        temporary_.clear();
+        return;
+    }
+    if (::fchmod(descriptor_, modeFor(file)) != 0) {
+        fail();
+    }
+    buffer_.reserve(bufferSize);
+}
+
+FileReplacement::~FileReplacement() {
+    removeTemporary();
+}
+
+void FileReplacement::write(std::string_view bytes) {
+    if (failure_ != 0) {
+        return;
+    }
+    if (buffer_.size() + bytes.size() > bufferSize && !flushBuffer()) {
+        return;
+    }
+    if (bytes.size() >= bufferSize) {
+        if (!writeAll(descriptor_, bytes)) {
+            fail();
+            return;
+        }
+        written_ += static_cast<long long>(bytes.size());
+        startWriteback();
+        return;
+    }
+    buffer_.append(bytes);
+}
+
+bool FileReplacement::flushBuffer() {
+    if (!writeAll(descriptor_, buffer_)) {
+        fail();
         return false;
     }
-    const bool written =
-        ::fchmod(descriptor, modeFor(file)) == 0 && writeAll(descriptor, content) && ::fsync(descriptor) == 0;
-    const bool closed = ::close(descriptor) == 0;
-    if (!written || !closed || std::rename(temporary.c_str(), file.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    syncFolder(folder);
+    written_ += static_cast<long long>(buffer_.size());
+    buffer_.clear();
+    startWriteback();
     return true;
+}
+
+// The disk takes a long content step by step while the rest is written, so that the flush of the
+// commit has only the last steps left to wait for, not the whole file. Failures here show at the
+// commit's flush.
+void FileReplacement::startWriteback() {
+    if (written_ - started_ < writebackStep) {
+        return;
+    }
+    ::sync_file_range(descriptor_, started_, written_ - started_, SYNC_FILE_RANGE_WRITE);
+    if (started_ > waited_) {
+        ::sync_file_range(descriptor_, waited_, started_ - waited_,
+                          SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER);
+        waited_ = started_;
+    }
+    started_ = written_;
+}
+
+bool FileReplacement::commit() {
+    if (failure_ == 0 && flushBuffer() && ::fsync(descriptor_) != 0) {
+        fail();
+    }
+    if (descriptor_ >= 0 && ::close(descriptor_) != 0 && failure_ == 0) {
+        failure_ = errno;
+    }
+    descriptor_ = -1;
+    if (failure_ == 0 && std::rename(temporary_.c_str(), file_.c_str()) != 0) {
+        failure_ = errno;
+    }
+    if (failure_ != 0) {
+        removeTemporary();
+        return false;
+    }
+    temporary_.clear();
+    syncFolder(folderOf(file_));
+    return true;
+}
+
+void FileReplacement::fail() {
+    if (failure_ == 0) {
+        failure_ = errno != 0 ? errno : EIO;
+    }
+}
+
+void FileReplacement::removeTemporary() {
+    if (descriptor_ >= 0) {
+        ::close(descriptor_);
+        descriptor_ = -1;
+    }
+    if (!temporary_.empty()) {
+        ::unlink(temporary_.c_str());
+        temporary_.clear();
+    }
+}
+
+bool replaceFileContent(const std::filesystem::path& file, std::string_view content) {
+    FileReplacement replacement(file);
+    replacement.write(content);
+    return replacement.commit();
 }
 
 bool isTemporaryOf(const std::filesystem::path& file, const std::filesystem::path& candidate) {

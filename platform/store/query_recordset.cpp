@@ -109,15 +109,29 @@ void QueryRecordset::moveNext() {
 }
 
 Value QueryRecordset::field(std::string_view fieldName) const {
+    const std::size_t column = columnOf(fieldName);
+    if (!impl_->current)
+        throw RunTimeError(error_number::noCurrentRecord,
+                           "A consulta não tem registro atual para ler '" + std::string(fieldName) + "'");
+    return (*impl_->current)[column];
+}
+
+std::size_t QueryRecordset::columnOf(std::string_view fieldName) const {
     impl_->requireOpen();
     const auto found = impl_->byFoldedName.find(foldCase(fieldName));
     if (found == impl_->byFoldedName.end())
         throw RunTimeError(error_number::itemNotFound,
                            "Campo '" + std::string(fieldName) + "' não encontrado no resultado da consulta");
+    return found->second;
+}
+
+const Value& QueryRecordset::fieldAt(std::size_t column) const {
+    impl_->requireOpen();
     if (!impl_->current)
-        throw RunTimeError(error_number::noCurrentRecord,
-                           "A consulta não tem registro atual para ler '" + std::string(fieldName) + "'");
-    return (*impl_->current)[found->second];
+        throw RunTimeError(error_number::noCurrentRecord, "A consulta não tem registro atual");
+    if (column >= impl_->current->size())
+        throw RunTimeError(error_number::subscriptOutOfRange, "A consulta não tem a coluna pedida");
+    return (*impl_->current)[column];
 }
 
 std::vector<std::string> QueryRecordset::fieldNames() const {

@@ -66,18 +66,6 @@ NumberMask numberMask(std::string_view mask) {
     return parsed;
 }
 
-// Adds one unit in the last place; returns false when the carry runs out of the digits ("99" -> "00").
-bool incrementDigits(std::string& digits) {
-    for (auto at = digits.rbegin(); at != digits.rend(); ++at) {
-        if (*at != '9') {
-            ++*at;
-            return true;
-        }
-        *at = '0';
-    }
-    return false;
-}
-
 std::string paddedNumber(int number, std::size_t width) {
     std::string digits = std::to_string(number);
     if (digits.size() < width) {
@@ -137,51 +125,91 @@ constexpr Date noCurrentYear{0, 1, 1};
 } // namespace
 
 std::string formatNumber(double number, std::string_view mask) {
+    return NumberFormat(mask)(number);
+}
+
+NumberFormat::NumberFormat(std::string_view mask) {
     requireKind(mask, MaskKind::Number);
+    const NumberMask parsed = numberMask(mask);
+    wholeMinDigits_ = parsed.wholeMinDigits;
+    fractionDigits_ = parsed.fractionDigits;
+    fractionMinDigits_ = parsed.fractionMinDigits;
+    hasSeparator_ = parsed.hasSeparator;
+}
+
+std::string NumberFormat::operator()(double number) const {
+    std::string text;
+    appendTo(text, number);
+    return text;
+}
+
+void NumberFormat::appendTo(std::string& text, double number) const {
     if (!std::isfinite(number)) {
         throw overflowError();
     }
-    const NumberMask parsed = numberMask(mask);
     const DecimalDigits decimal = decimalDigits(number);
 
     // Place the 15 digits around the decimal point, then round half away from zero at the mask's last
-    // fraction digit, on these decimal digits rather than on the binary value.
-    std::string digits = decimal.digits;
+    // fraction digit, on these decimal digits rather than on the binary value. Room for the leading
+    // zeros of the smallest numbers or the trailing ones of the largest, and a carry.
+    char digits[2 * 340 + 64];
+    char* const first = digits + 1;
+    std::size_t length = 0;
     int wholeLength = decimal.exponent + 1;
     if (wholeLength < 0) {
-        digits.insert(0, static_cast<std::size_t>(-wholeLength), '0');
+        std::fill_n(first, static_cast<std::size_t>(-wholeLength), '0');
+        length = static_cast<std::size_t>(-wholeLength);
         wholeLength = 0;
     }
-    const std::size_t cut = static_cast<std::size_t>(wholeLength) + parsed.fractionDigits;
-    if (cut < digits.size()) {
-        const bool roundUp = digits[cut] >= '5';
-        digits.resize(cut);
-        if (roundUp && !incrementDigits(digits)) {
-            digits.insert(0, 1, '1');
-            ++wholeLength;
+    std::copy(decimal.digits.begin(), decimal.digits.end(), first + length);
+    length += decimal.digits.size();
+    const std::size_t cut = static_cast<std::size_t>(wholeLength) + fractionDigits_;
+    char* start = first;
+    if (cut < length) {
+        const bool roundUp = first[cut] >= '5';
+        length = cut;
+        if (roundUp) {
+            std::size_t at = length;
+            while (at > 0 && first[at - 1] == '9') {
+                first[--at] = '0';
+            }
+            if (at > 0) {
+                ++first[at - 1];
+            } else {
+                *--start = '1';
+                ++length;
+                ++wholeLength;
+            }
         }
     } else {
-        digits.append(cut - digits.size(), '0');
+        std::fill(first + length, first + cut, '0');
+        length = cut;
     }
 
-    std::string whole = digits.substr(0, static_cast<std::size_t>(wholeLength));
-    std::string fraction = digits.substr(static_cast<std::size_t>(wholeLength));
-    whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size()));
-    if (whole.size() < parsed.wholeMinDigits) {
-        whole.insert(0, parsed.wholeMinDigits - whole.size(), '0');
+    const char* whole = start;
+    const char* wholeEnd = start + wholeLength;
+    while (whole != wholeEnd && *whole == '0') {
+        ++whole;
     }
-    while (fraction.size() > parsed.fractionMinDigits && fraction.back() == '0') {
-        fraction.pop_back();
+    const char* fraction = wholeEnd;
+    const char* fractionEnd = start + length;
+    while (static_cast<std::size_t>(fractionEnd - fraction) > fractionMinDigits_ && fractionEnd[-1] == '0') {
+        --fractionEnd;
     }
-
-    const bool shownAsZero = (whole + fraction).find_first_not_of('0') == std::string::npos;
-    std::string text = decimal.negative && !shownAsZero ? "-" : "";
-    text += whole;
-    if (parsed.hasSeparator) {
+    const std::size_t wholeDigits = static_cast<std::size_t>(wholeEnd - whole);
+    const bool shownAsZero = std::all_of(whole, wholeEnd, [](char c) { return c == '0'; }) &&
+                             std::all_of(fraction, fractionEnd, [](char c) { return c == '0'; });
+    if (decimal.negative && !shownAsZero) {
+        text += '-';
+    }
+    if (wholeDigits < wholeMinDigits_) {
+        text.append(wholeMinDigits_ - wholeDigits, '0');
+    }
+    text.append(whole, wholeEnd);
+    if (hasSeparator_) {
         text += ',';
     }
-    text += fraction;
-    return text;
+    text.append(fraction, fractionEnd);
 }
 
 std::string formatText(std::string_view text, std::string_view mask) {

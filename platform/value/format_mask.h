@@ -15,6 +15,21 @@
 namespace usina {
 
 std::string formatNumber(double number, std::string_view mask);
+// A number mask read once, for the many numbers of a list or a file. Not a number mask: invalid
+// procedure call.
+class NumberFormat {
+public:
+    explicit NumberFormat(std::string_view mask);
+    std::string operator()(double number) const;
+    // The same, added at the end of `text`.
+    void appendTo(std::string& text, double number) const;
+
+private:
+    std::size_t wholeMinDigits_ = 0;
+    std::size_t fractionDigits_ = 0;
+    std::size_t fractionMinDigits_ = 0;
+    bool hasSeparator_ = false;
+};
 std::string formatText(std::string_view text, std::string_view mask);
 std::string formatDate(Date date, std::string_view mask);
 // Chooses by the mask and the value: a number mask formats a number or a numeric text (another text

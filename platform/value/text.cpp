@@ -110,14 +110,27 @@ char32_t codePointFromWindows1252(int code) {
 
 std::string toWindows1252(std::string_view utf8) {
     std::string out;
-    out.reserve(utf8.size());
+    appendWindows1252(out, utf8);
+    return out;
+}
+
+void appendWindows1252(std::string& out, std::string_view utf8) {
+    out.reserve(out.size() + utf8.size());
     for (std::size_t at = 0; at < utf8.size();) {
-        const DecodedChar decoded = decodeUtf8At(utf8, at);
+        // Runs of plain ASCII are the same in both and go over at once.
+        const std::size_t run = static_cast<std::size_t>(
+            std::find_if(utf8.begin() + static_cast<std::ptrdiff_t>(at), utf8.end(),
+                         [](char c) { return static_cast<unsigned char>(c) >= 0x80; }) -
+            utf8.begin());
+        out.append(utf8.substr(at, run - at));
+        if (run == utf8.size()) {
+            return;
+        }
+        const DecodedChar decoded = decodeUtf8At(utf8, run);
         const int code = decoded.wellFormed ? windows1252FromCodePoint(decoded.codePoint) : questionMark;
         out += static_cast<char>(static_cast<unsigned char>(code));
-        at += decoded.length;
+        at = run + decoded.length;
     }
-    return out;
 }
 
 std::string fromWindows1252(std::string_view bytes) {

@@ -26,6 +26,8 @@ int windows1252FromCodePoint(char32_t codePoint);
 char32_t codePointFromWindows1252(int code);
 // A whole text to Windows-1252 bytes ("?" for what it lacks), and back.
 std::string toWindows1252(std::string_view utf8);
+// The same, added at the end of `out` (a file's lines, without a text of their own each).
+void appendWindows1252(std::string& out, std::string_view utf8);
 std::string fromWindows1252(std::string_view bytes);
 // The UTF-8 text of one Windows-1252 character code.
 std::string charFromWindows1252(int code);

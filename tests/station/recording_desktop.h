@@ -5,6 +5,7 @@
 #include "platform/forms/virtual_desktop.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,8 +28,14 @@ public:
         }
         return VirtualDesktop::screenWidthPixels();
     }
+    // Runs at every "let pending events run", as the person's doing in the middle of a long handler.
+    std::function<void()> duringPendingEvents;
+
     void processPendingEvents() override {
         timeline.push_back("pending events");
+        if (duringPendingEvents) {
+            duringPendingEvents();
+        }
         VirtualDesktop::processPendingEvents();
     }
     void setMousePointer(forms::MousePointer pointer) override {

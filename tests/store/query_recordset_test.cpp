@@ -66,6 +66,19 @@ TEST_F(QueryRecordsetTest, ColumnsWithoutADeclaredTypeReadByStorage) {
     expectRunTimeError([&] { (void)query.field("media"); }, error_number::itemNotFound, {"media"});
 }
 
+TEST_F(QueryRecordsetTest, ColumnsFoundOnceReadEveryRow) {
+    query.open(file, "SELECT * FROM Tabela ORDER BY fase", {});
+    const std::size_t phase = query.columnOf("FASE");
+    const std::size_t occurrence = query.columnOf("ocorrencias");
+    EXPECT_EQ(query.fieldAt(occurrence), Value("OK"));
+    std::vector<Value> phases;
+    for (; !query.eof(); query.moveNext())
+        phases.push_back(query.fieldAt(phase));
+    EXPECT_EQ(phases, (std::vector<Value>{1, 2, 3, 4}));
+    expectRunTimeError([&] { (void)query.fieldAt(phase); }, error_number::noCurrentRecord);
+    expectRunTimeError([&] { (void)query.columnOf("media"); }, error_number::itemNotFound, {"media"});
+}
+
 TEST_F(QueryRecordsetTest, EmptyResultIsEofAtOnce) {
     query.open(file, "SELECT * FROM Tabela WHERE DATA > ?", {Date{2030, 1, 1}});
     EXPECT_TRUE(query.eof());

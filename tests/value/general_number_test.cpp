@@ -40,6 +40,8 @@ TEST(GeneralNumber, FifteenSignificantDigitsWithTheDecimalComma) {
         {9.999999999999999e14, "1E+15"},
         {100.0, "100"},
         {-1234.5678, "-1234,5678"},
+        // A subnormal number's shortest form ("5E-324") is not its fifteen digits.
+        {5e-324, "4,94065645841247E-324"},
     };
     for (const GeneralCase& c : cases) {
         SCOPED_TRACE(c.expected);
