@@ -28,12 +28,12 @@ void Station::run() {
     ws_.raise("Module1", "Main", [this] { group<StartupAndSettings>().Main(); });
 }
 
-forms::Form& Station::formNamed(const std::string& registeredName) {
-    const auto found = named_.find(registeredName);
-    if (found == named_.end()) {
-        throw std::logic_error("no window registered as " + registeredName);
+forms::Form& Station::formNamed(const std::string& className) {
+    forms::Form* found = ws_.formNamed(className);
+    if (found == nullptr) {
+        throw std::logic_error("no window defined as " + className);
     }
-    return found->second();
+    return *found;
 }
 
 MainWindowPort& Station::mainWindow() {

@@ -62,13 +62,9 @@ public:
     template <class F> void defineForm() {
         ws_.define<F>([this] { return std::make_unique<F>(*this); });
     }
-    // A window that folders below its own show by the name it is registered under, without including it.
-    template <class F> void defineForm(const std::string& registeredName) {
-        defineForm<F>();
-        named_[registeredName] = [this]() -> forms::Form& { return form<F>(); };
-    }
-    // The window registered under `registeredName`, loaded on first touch.
-    forms::Form& formNamed(const std::string& registeredName);
+    // The window whose class is named `className`, loaded on first touch: folders below a window's own show
+    // it so, without including it.
+    forms::Form& formNamed(const std::string& className);
     // The main window: a form whose port() gives the controls the lower folders use.
     template <class F> void defineMainWindow() {
         defineForm<F>();
@@ -102,7 +98,6 @@ private:
     // Before the window system, so the forms end before the state they use.
     StateGroups groups_;
     forms::WindowSystem ws_;
-    std::map<std::string, std::function<forms::Form&()>> named_;
     std::function<MainWindowPort&()> mainWindow_;
     std::function<MainWindowPort*()> loadedMainWindow_;
     InstanceLock instanceLock_;

@@ -6,7 +6,7 @@
 namespace usina {
 
 void registerExportWindows(Station& station) {
-    station.defineForm<FormDatas>("FormDatas");
+    station.defineForm<FormDatas>();
 }
 
 } // namespace usina

@@ -9,7 +9,7 @@ namespace usina {
 void registerSetupWindows(Station& station) {
     station.defineForm<FormConfig>();
     station.defineForm<FormAltera_rec>();
-    station.defineForm<Idioma>("Idioma");
+    station.defineForm<Idioma>();
 }
 
 } // namespace usina

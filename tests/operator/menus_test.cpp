@@ -72,8 +72,6 @@ TEST_P(WindowsNotInThisProgram, SaySoOnTheLineWithoutAnError) {
 INSTANTIATE_TEST_SUITE_P(
     Menus, WindowsNotInThisProgram,
     ::testing::Values(
-        NamedWindowCase{"Export", &FormRanvikv5::mnugra, "Gravar Dados"},
-        NamedWindowCase{"Language", &FormRanvikv5::mnulingua, "Idiomas"},
         NamedWindowCase{"PlateReport", &FormRanvikv5::mnurelplacas, "Relatório de Placas"},
         NamedWindowCase{"ProductionReport", &FormRanvikv5::mnurelprod, "Relatório de Produção"},
         NamedWindowCase{"MaterialsReport", &FormRanvikv5::mnuRelConMat, "Relatório de Consumo de Materiais"},
