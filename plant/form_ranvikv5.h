@@ -32,6 +32,12 @@ public:
 
     void HScroll_Change();
 
+    // The process loop: polling cycle, regulation, clock and delay lines, elapsed time and totals.
+    void TimerX_Timer();
+    void TimerProcesso_Timer();
+    void TimerTempo_Timer();
+    void TmrTempo_decor_Timer();
+
     // The five temperature gauges by channel number 1 to 5.
     forms::NeedleGauge& GaugeTmp(int channel);
 
@@ -173,6 +179,8 @@ private:
     void readInterfaceLanguage();
     void translateCaptions();
     void resetLoginAndRecordCounter();
+    void zeroLoadAndTotals();
+    void clearDelayLines();
     void loadTotals();
     void showTotals();
     void chooseFirstMix();

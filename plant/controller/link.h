@@ -3,6 +3,7 @@
 // and what the controller said of itself.
 
 #include "plant/link/controller_link.h"
+#include "plant/link/read_pacing.h"
 
 #include <cstdint>
 
@@ -25,6 +26,7 @@ public:
     void OpenSerialPort();
     void CloseSerialPort();
     // The register's byte; 0 when the controller does not answer in time ("Falha de Comunicação").
+    // While the controller is silent most reads give up at once: see ReadPacing.
     std::int16_t ReadControllerByte(const int& address);
     void WriteControllerByte(const int& address, const int& value);
 
@@ -33,7 +35,9 @@ private:
 
     SharedServices& services;
     StartupAndSettings& settings;
+    Station& st;
     ControllerLink controller_;
+    ReadPacing pacing_;
 };
 
 } // namespace usina
