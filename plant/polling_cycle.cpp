@@ -12,6 +12,7 @@
 #include "plant/mix_and_calibration.h"
 #include "plant/polling_state.h"
 #include "plant/process_and_totals.h"
+#include "plant/translated_texts.h"
 #include "platform/value/conversions.h"
 #include "platform/value/format_mask.h"
 #include "setup/form_config.h"
@@ -80,7 +81,7 @@ PollingCycle::PollingCycle(Station& station)
     : st(station), services(station.group<SharedServices>()), settings(station.group<StartupAndSettings>()),
       link(station.group<Link>()), mix(station.group<MixAndCalibration>()),
       polling(station.group<PollingState>()), process(station.group<ProcessAndTotals>()),
-      clock(station.group<ClockState>()) {}
+      clock(station.group<ClockState>()), texts(station.group<TranslatedTexts>()) {}
 
 void FormRanvikv5::TimerX_Timer() {
     services.RunTrapped(name(), "TimerX", [this] { st.group<PollingCycle>().Tick(*this); });
@@ -197,7 +198,7 @@ void PollingCycle::readTemperature(FormRanvikv5& main, int channel) {
     forms::NeedleGauge& gauge = main.GaugeTmp(channel);
     gauge.setProperty(forms::gauge_dispid::value, Value(formatNumber(temperature, "##0")));
     if (toDouble(gauge.property(forms::gauge_dispid::value)) > mix.TempMax[channel]) {
-        services.ShowOccurrence(services.TranslateText("Alta temperatura <") +
+        services.ShowOccurrence(texts("Alta temperatura <") +
                                 toText(gauge.property(forms::gauge_dispid::caption)) + ">");
     }
 }
@@ -213,7 +214,7 @@ void PollingCycle::advanceTempRing(int channel) {
 // Stopped: every menu back in use. Running or stopping: the export, users, constants and the top-level
 // exit are out of use.
 void PollingCycle::menuStep(FormRanvikv5& main) {
-    if (main.CmdLiga.caption() == services.TranslateText("Iniciar Processo")) {
+    if (main.CmdLiga.caption() == texts("Iniciar Processo")) {
         for (forms::MenuItem* item : {&main.mnuarq, &main.mnuconf, &main.mnuRel, &main.mnuout, &main.mnusenha,
                                       &main.mnugra, &main.mnusil, &main.mnusai}) {
             item->setEnabled(true);

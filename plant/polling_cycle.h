@@ -15,6 +15,7 @@ class MixAndCalibration;
 class SharedServices;
 class StartupAndSettings;
 class Station;
+class TranslatedTexts;
 struct ClockState;
 struct PollingState;
 struct ProcessAndTotals;
@@ -51,6 +52,7 @@ private:
     PollingState& polling;
     ProcessAndTotals& process;
     ClockState& clock;
+    TranslatedTexts& texts;
 };
 
 } // namespace usina

@@ -11,6 +11,7 @@
 #include "plant/process_and_totals.h"
 #include "plant/process_clock.h"
 #include "plant/production_records.h"
+#include "plant/translated_texts.h"
 #include "platform/value/conversions.h"
 #include "platform/value/format_mask.h"
 
@@ -60,7 +61,8 @@ std::int16_t nextAfter(std::int16_t period) {
 RegulationTick::RegulationTick(Station& station)
     : st(station), services(station.group<SharedServices>()), mix(station.group<MixAndCalibration>()),
       polling(station.group<PollingState>()), process(station.group<ProcessAndTotals>()),
-      clock(station.group<ClockState>()), records(station.group<ProductionRecords>()) {}
+      clock(station.group<ClockState>()), records(station.group<ProductionRecords>()),
+      texts(station.group<TranslatedTexts>()) {}
 
 void FormRanvikv5::TimerProcesso_Timer() {
     services.RunTrapped(name(), "TimerProcesso", [this] { st.group<RegulationTick>().Tick(*this); });
@@ -161,7 +163,7 @@ void RegulationTick::stepSiloSpeed(int silo, double desired, double measured) {
     std::int16_t& speed = process.SiloSpeed[silo];
     const bool starved = speed > 254;
     if (starved) {
-        services.ShowOccurrence(services.TranslateText(starvedMessage[silo]));
+        services.ShowOccurrence(texts(starvedMessage[silo]));
         if (silo >= 2) {
             process.LimitFlag = 1;
         }
@@ -211,7 +213,7 @@ std::uint8_t RegulationTick::pumpCommand(double flow, double constant, const cha
     const double command = flow * 255 / constant;
     if (command > 254) {
         process.LimitFlag = 1;
-        services.ShowOccurrence(services.TranslateText(limitMessage));
+        services.ShowOccurrence(texts(limitMessage));
         return 255;
     }
     if (!(command > 0)) {
@@ -304,7 +306,7 @@ void RegulationTick::showTotals(FormRanvikv5& main) {
 // The stop is complete when every belt stands and every pump is sent 0. The record counter then asks
 // for a record at once.
 void RegulationTick::completeStop(FormRanvikv5& main) {
-    if (main.CmdLiga.caption() != services.TranslateText("Desligando")) {
+    if (main.CmdLiga.caption() != texts("Desligando")) {
         return;
     }
     for (int i = 1; i <= 5; ++i) {
@@ -318,7 +320,7 @@ void RegulationTick::completeStop(FormRanvikv5& main) {
         clock.FibreDelayLine[delayPlace(mix.FibreDelay)] != 0) {
         return;
     }
-    main.CmdLiga.setCaption(services.TranslateText("Iniciar Processo"));
+    main.CmdLiga.setCaption(texts("Iniciar Processo"));
     main.CmdLiga.setEnabled(true);
     main.DBCombomist.setEnabled(true);
     main.TmrTempo_decor.setEnabled(false);
@@ -331,7 +333,7 @@ void RegulationTick::noticeChangeOfDate() {
     if (records.DailyTotalsAreOfToday()) {
         return;
     }
-    services.ShowOccurrence(services.TranslateText("Mudança de data"));
+    services.ShowOccurrence(texts("Mudança de data"));
     records.AddProductionRecord();
     records.ApplyOccurrenceRule();
     records.ZeroPartials();
@@ -341,7 +343,7 @@ void RegulationTick::writePeriodicRecord() {
     if (services.RecordTick <= services.RecordPeriod) {
         return;
     }
-    services.ShowOccurrence(services.TranslateText("Registro Gravado"));
+    services.ShowOccurrence(texts("Registro Gravado"));
     records.WriteProductionRecord();
     services.RecordTick = 0;
 }

@@ -14,6 +14,7 @@ class MixAndCalibration;
 class ProductionRecords;
 class SharedServices;
 class Station;
+class TranslatedTexts;
 struct ClockState;
 struct PollingState;
 struct ProcessAndTotals;
@@ -50,6 +51,7 @@ private:
     ProcessAndTotals& process;
     ClockState& clock;
     ProductionRecords& records;
+    TranslatedTexts& texts;
 };
 
 } // namespace usina

@@ -4,6 +4,7 @@
 
 #include "tests/process/process_fixture.h"
 
+#include <limits>
 #include <string>
 
 namespace usina::test {
@@ -123,6 +124,25 @@ TEST_F(ProcessTest, TheFirstRowCarriesEveryFieldAndTheQuantitiesSinceTheStartASe
     EXPECT_DOUBLE_EQ(third[tot_s1].number, 2.0 - 1.23);
     EXPECT_EQ(logged().SiloTotalLogged[1], 2.0);
     EXPECT_EQ(third[usuario].text, "kremo");
+}
+
+TEST_F(ProcessTest, ARowThatCannotBeFilledIsDroppedWholeAndTheNextCountsFromTheLastSavedOne) {
+    start();
+    records().WriteProductionRecord();
+    process().SiloTotal[1] = 3.0;
+    process().SiloFlow[1] = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_THROW(records().AddProductionRecord(), RunTimeError);
+    EXPECT_FALSE(db().ProductionRecordset.hasPendingRow());
+    EXPECT_EQ(logged().RecordSequence, 1);
+    EXPECT_EQ(logged().SiloTotalLogged[1], 0);
+
+    process().SiloFlow[1] = 12;
+    records().WriteProductionRecord();
+    const auto rows = tabela("fase, tot_s1, p_silo1");
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1][0].number, 2);
+    EXPECT_EQ(rows[1][1].number, 3);
+    EXPECT_EQ(rows[1][2].number, 12);
 }
 
 TEST_F(ProcessTest, RowNumbersOfARunThatOutlastsTheFieldStartAgainAt1) {

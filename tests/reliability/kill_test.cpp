@@ -95,32 +95,58 @@ void killRepeatedly(int worker, int kills, std::vector<std::string>& faults, int
     const std::vector<std::string> arguments{"--rate", "20"};
     const std::string link = (folder / "ttyPLANT").string();
     plantsim::PlantsimProcess plant(PLANTSIM_EXECUTABLE, link, {"--model", "32"});
-    std::mt19937 random(static_cast<unsigned>(1000 + worker));
-    std::uniform_int_distribution<int> lifetimeMs(0, 1400);
-    for (int k = 0; k < kills; ++k) {
-        UnattendedStation station(folder.path(), link, arguments);
-        std::this_thread::sleep_for(std::chrono::milliseconds(lifetimeMs(random)));
-        const Committed before = committed(folder);
+    const auto fail = [&](int run, const std::string& what) {
+        faults.push_back("worker " + std::to_string(worker) + ", run " + std::to_string(run) + ": " + what);
+    };
+    // Killed with what it saved up to then looked at just before; false when a fault was found.
+    const auto killAndCheck = [&](UnattendedStation& station, int run) {
+        const Committed saved = committed(folder);
         if (!station.running()) {
-            faults.push_back("worker " + std::to_string(worker) + ", run " + std::to_string(k) +
-                             ": the station ended by itself");
-            return;
+            fail(run, "the station ended by itself");
+            return false;
         }
         station.kill();
-        const std::string fault = faultAfterKill(folder, before);
-        if (!fault.empty()) {
-            faults.push_back("worker " + std::to_string(worker) + ", kill " + std::to_string(k) + ": " +
-                             fault);
+        if (const std::string fault = faultAfterKill(folder, saved); !fault.empty()) {
+            fail(run, fault);
+            return false;
+        }
+        return true;
+    };
+
+    // The first run times the start-up: the moments then fall from the start to 1,5 s past it, however
+    // long the start takes on this machine.
+    const auto started = std::chrono::steady_clock::now();
+    {
+        UnattendedStation first(folder.path(), link, arguments);
+        if (!eventually([&] { return first.status("state") == "Desligar"; }, std::chrono::seconds(60))) {
+            fail(0, "the station does not start");
+            return;
+        }
+        if (!killAndCheck(first, 0)) {
             return;
         }
     }
+    const auto startUpMs = static_cast<int>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started)
+            .count());
+    std::mt19937 random(static_cast<unsigned>(1000 + worker));
+    std::uniform_int_distribution<int> lifetimeMs(0, startUpMs + 1500);
+    for (int run = 1; run < kills; ++run) {
+        UnattendedStation station(folder.path(), link, arguments);
+        std::this_thread::sleep_for(std::chrono::milliseconds(lifetimeMs(random)));
+        if (!killAndCheck(station, run)) {
+            return;
+        }
+    }
+
     // After every kill the station still starts on what they left, runs the plant and records it.
+    const double rowsBefore = static_cast<double>(committed(folder).rows.size());
     UnattendedStation station(folder.path(), link, {"--rate", "20", "--status-every", "100"});
-    const bool records =
-        eventually([&] { return station.status("state") == "Desligar" && station.number("rows") > 2; },
-                   std::chrono::seconds(30));
+    const bool records = eventually(
+        [&] { return station.status("state") == "Desligar" && station.number("rows") >= rowsBefore + 3; },
+        std::chrono::seconds(30));
     if (!records) {
-        faults.push_back("worker " + std::to_string(worker) + ": the station does not run after the kills");
+        fail(kills, "the station does not run after the kills");
     }
     rowsSeen = static_cast<int>(committed(folder).rows.size());
 }
@@ -145,7 +171,7 @@ TEST(StationKilled, At200RandomMomentsLeavesWholeDatabasesTheLastTotalsAndEveryS
             ADD_FAILURE() << fault;
         }
         // The kills fell among saves: rows were written and kept across them.
-        EXPECT_GT(rows[static_cast<std::size_t>(w)], killsEach) << "worker " << w;
+        EXPECT_GT(rows[static_cast<std::size_t>(w)], killsEach / 2) << "worker " << w;
     }
 }
 

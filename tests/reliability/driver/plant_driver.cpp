@@ -4,9 +4,11 @@
 // was held into a status file, replaced whole each time:
 //   state=<the start button's caption>   line=<the message line>   reading1=<silo 1's raw mean>
 //   rows=<production rows saved>          beats=<heartbeats so far>  longestStallMs=<since settling>
+//   cpuSeconds=<processor time used so far, user and system>
 //
 // plant_driver --folder DIR --serial DEVICE [--status FILE] [--status-every MS] [--rate T/H]
-//              [--settle SECONDS] [--render]
+//              [--settle SECONDS] [--beat MS] [--render]
+// Stalls of the user-interface thread are measured with a heartbeat timer, every 25 ms or --beat.
 
 #include "app/plant_pictures.h"
 #include "app/station_windows.h"
@@ -32,6 +34,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <sys/resource.h>
 
 namespace {
 
@@ -42,6 +45,7 @@ struct Options {
     int statusEveryMs = 500;
     int rate = 0; // 0: the mix's own
     double settleSeconds = 3;
+    int beatMs = 25;
     bool render = false;
 };
 
@@ -62,6 +66,8 @@ std::optional<Options> parse(int argc, char** argv) {
             o.rate = std::atoi(argv[++i]);
         } else if (a == "--settle" && hasValue) {
             o.settleSeconds = std::atof(argv[++i]);
+        } else if (a == "--beat" && hasValue) {
+            o.beatMs = std::max(5, std::atoi(argv[++i]));
         } else if (a == "--render") {
             o.render = true;
         } else {
@@ -76,17 +82,19 @@ std::optional<Options> parse(int argc, char** argv) {
 
 using SteadyClock = std::chrono::steady_clock;
 
-// How long the event loop failed to run a short timer: the longest gap beyond its interval.
+// How long the user-interface thread was held: a heartbeat timer that falls due while the thread is
+// busy runs late by what is left of the stall, so its longest lateness since settling is the longest
+// stall, less at most one beat.
 class StallWatch {
 public:
     StallWatch(std::chrono::milliseconds interval, double settleSeconds)
-        : interval_(interval),
+        : beat_(interval),
           settleUntil_(SteadyClock::now() + std::chrono::duration_cast<SteadyClock::duration>(
                                                 std::chrono::duration<double>(settleSeconds))) {
         timer_.setTimerType(Qt::PreciseTimer);
         QObject::connect(&timer_, &QTimer::timeout, [this] { beat(); });
         last_ = SteadyClock::now();
-        timer_.start(static_cast<int>(interval_.count()));
+        timer_.start(static_cast<int>(beat_.count()));
     }
     long beats() const { return beats_; }
     double longestStallMs() const { return longest_; }
@@ -98,17 +106,24 @@ private:
         last_ = now;
         ++beats_;
         if (now >= settleUntil_) {
-            longest_ = std::max(longest_, gap - static_cast<double>(interval_.count()));
+            longest_ = std::max(longest_, gap - static_cast<double>(beat_.count()));
         }
     }
 
-    std::chrono::milliseconds interval_;
+    std::chrono::milliseconds beat_;
     SteadyClock::time_point settleUntil_;
     SteadyClock::time_point last_;
     QTimer timer_;
     long beats_ = 0;
     double longest_ = 0;
 };
+
+double cpuSeconds() {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
 
 void writeStatus(const std::filesystem::path& file, usina::Station& station, const StallWatch& watch) {
     auto* main = station.ws().peek<usina::FormRanvikv5>();
@@ -124,7 +139,8 @@ void writeStatus(const std::filesystem::path& file, usina::Station& station, con
             << "reading1=" << (config != nullptr ? config->Txtccarga[1].text() : std::string()) << "\n"
             << "rows=" << station.group<usina::Databases>().ProductionRecordset.recordCount() << "\n"
             << "beats=" << watch.beats() << "\n"
-            << "longestStallMs=" << watch.longestStallMs() << "\n";
+            << "longestStallMs=" << watch.longestStallMs() << "\n"
+            << "cpuSeconds=" << cpuSeconds() << "\n";
     }
     std::filesystem::rename(partial, file);
 }
@@ -135,7 +151,7 @@ int main(int argc, char** argv) {
     const auto options = parse(argc, argv);
     if (!options) {
         std::fprintf(stderr, "uso: plant_driver --folder PASTA --serial DISPOSITIVO [--status ARQUIVO] "
-                             "[--status-every MS] [--rate T/H] [--settle SEGUNDOS] [--render]\n");
+                             "[--status-every MS] [--rate T/H] [--settle SEGUNDOS] [--beat MS] [--render]\n");
         return 2;
     }
     QApplication application(argc, argv);
@@ -160,7 +176,7 @@ int main(int argc, char** argv) {
     usina::test::fillMoistures(station, {3, 3, 3, 3, 3});
     usina::test::startPlant(station);
 
-    StallWatch watch(std::chrono::milliseconds(25), options->settleSeconds);
+    StallWatch watch(std::chrono::milliseconds(options->beatMs), options->settleSeconds);
     QTimer status;
     if (options->status) {
         QObject::connect(&status, &QTimer::timeout, [&] { writeStatus(*options->status, station, watch); });
