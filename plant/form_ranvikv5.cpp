@@ -5,7 +5,6 @@
 #include "plant/clock_state.h"
 #include "plant/polling_state.h"
 #include "plant/production_records_state.h"
-
 #include "platform/value/conversions.h"
 #include "platform/value/format_mask.h"
 #include "setup/form_config.h"
