@@ -6,6 +6,8 @@
 #include "platform/forms/label.h"
 #include "platform/value/conversions.h"
 
+#include <algorithm>
+
 namespace usina {
 
 void SharedServices::ShowOccurrence(const std::string& message) {
@@ -15,7 +17,9 @@ void SharedServices::ShowOccurrence(const std::string& message) {
     }
     line.setCaption(message);
     CurrentOccurrence = message;
-    RecordTick = toInt16(static_cast<double>(RecordPeriod) - 5);
+    // A record follows a few counter steps later; a message that comes back before then must not put
+    // that record off again, or a repeating message would keep it from ever being written.
+    RecordTick = std::max(RecordTick, toInt16(static_cast<double>(RecordPeriod) - 5));
 }
 
 } // namespace usina

@@ -4,12 +4,21 @@
 
 #include "platform/value/bounded_array.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace usina {
 
 // One pump command per second of transport time: element 0 is the newest.
 using DelayLine = BoundedArray<std::uint8_t, 0, 200>;
+
+// The place of a line that is sent to the pump: the whole seconds of the additive's delay. The mix's
+// loading keeps delays within 0 to 199 s, so the shift's place beyond it is still on the line; the
+// place is held there whoever set the delay.
+inline int delayPlace(double delaySeconds) {
+    return static_cast<int>(std::clamp(std::floor(delaySeconds), 0.0, 199.0));
+}
 
 struct ClockState {
     DelayLine AsphaltDelayLine{};

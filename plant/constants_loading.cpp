@@ -9,7 +9,6 @@
 #include "platform/value/conversions.h"
 #include "setup/form_altera_rec.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace usina {
@@ -19,10 +18,6 @@ namespace {
 std::string numbered(const char* phrase, int i) {
     return std::string(phrase) + std::to_string(i);
 }
-
-// The pump commands divide by these constants; the constants screen keeps them at 0,1 or more when it
-// saves, and a stored 0 must not turn every command into a division by zero.
-constexpr double minimumPumpConstant = 0.1;
 
 struct PumpOutputs {
     int fibre;
@@ -143,9 +138,10 @@ void MixAndCalibration::applyCalibration(const StoredConstants& c) {
         TempMax[i] = c.maxT[i];
     }
     Kasf = c.kasf;
-    Kfill = std::max(c.kfill, minimumPumpConstant);
+    // Kept as stored, 0 included: the start refuses a plant whose filler or malteno constant is no flow.
+    Kfill = c.kfill;
     Kfibra = c.kfibra;
-    Kmalt = std::max(c.kmalt, minimumPumpConstant);
+    Kmalt = c.kmalt;
     services.RecordPeriod = toInt16(c.tgrav * 60);
 }
 

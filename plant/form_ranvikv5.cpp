@@ -3,6 +3,9 @@
 #include "plant/form_ranvikv5.h"
 
 #include "core/language_column.h"
+#include "plant/clock_state.h"
+#include "plant/polling_state.h"
+#include "plant/production_records_state.h"
 #include "platform/value/conversions.h"
 #include "platform/value/format_mask.h"
 #include "platform/value/text.h"
@@ -40,6 +43,10 @@ void FormRanvikv5::wireHandlers() {
     HScroll.Change = [this] { HScroll_Change(); };
     wireOperatorControls();
     wireMenus();
+    TimerX.Tick = [this] { TimerX_Timer(); };
+    TimerProcesso.Tick = [this] { TimerProcesso_Timer(); };
+    TimerTempo.Tick = [this] { TimerTempo_Timer(); };
+    TmrTempo_decor.Tick = [this] { TmrTempo_decor_Timer(); };
 }
 
 void FormRanvikv5::Form_Load() {
@@ -48,6 +55,8 @@ void FormRanvikv5::Form_Load() {
         translateCaptions();
         tellLanguageFallback(fallback);
         resetLoginAndRecordCounter();
+        zeroLoadAndTotals();
+        clearDelayLines();
         loadTotals();
         showTotals();
         chooseFirstMix();
@@ -112,11 +121,42 @@ void FormRanvikv5::translateCaptions() {
     }
 }
 
-// Nobody is logged in when the window opens. The process loop's counters and partials join this reset
-// as they are built.
+// Nobody is logged in when the window opens, and the message line and the delay lines' shift start
+// afresh.
 void FormRanvikv5::resetLoginAndRecordCounter() {
     access.UserLevel = "0";
     services.RecordTick = 0;
+    ClockState& clock = st.group<ClockState>();
+    clock.DelayShiftIndex = 0;
+    clock.OccurrenceAge = 0;
+}
+
+// A load begins with the program: no partials, nothing logged yet, no closed loads.
+void FormRanvikv5::zeroLoadAndTotals() {
+    st.group<PollingState>().LastSampleKg = 0;
+    ProductionRecordsState& logged = st.group<ProductionRecordsState>();
+    for (int i = 1; i <= 5; ++i) {
+        process.SiloPartial[i] = 0;
+        logged.SiloTotalLogged[i] = 0;
+        process.SiloGrandTotal[i] = 0;
+        process.SiloTotalBase[i] = 0;
+    }
+    process.AsphaltPartial = process.FillerPartial = process.MaltenoPartial = process.FibrePartial = 0;
+    process.PartialProduction = 0;
+    logged.AsphaltPartialLogged = logged.FillerPartialLogged = logged.FibrePartialLogged =
+        logged.MaltenoPartialLogged = logged.PartialProductionLogged = 0;
+    process.AsphaltGrandTotal = process.FillerGrandTotal = process.MaltenoGrandTotal =
+        process.FibreGrandTotal = 0;
+    process.AsphaltTotalBase = process.FillerTotalBase = process.MaltenoTotalBase = process.FibreTotalBase =
+        0;
+}
+
+void FormRanvikv5::clearDelayLines() {
+    ClockState& clock = st.group<ClockState>();
+    for (DelayLine* line :
+         {&clock.AsphaltDelayLine, &clock.FillerDelayLine, &clock.MaltenoDelayLine, &clock.FibreDelayLine}) {
+        line->fill(0);
+    }
 }
 
 // The stored totals; a new day starts the day's total again, and the row says so at once.

@@ -10,7 +10,6 @@
 #include "plant/controller/link.h"
 #include "plant/main_window_state.h"
 #include "plant/mix_and_calibration.h"
-#include "plant/mix_change_record.h"
 #include "plant/process_and_totals.h"
 #include "platform/forms/command_button.h"
 #include "platform/forms/control_array.h"
@@ -63,6 +62,12 @@ public:
     void mnuRelConMat_Click();
     void mnuRelTemp_Click();
     void mnuout_Click();
+
+    // The process loop: polling cycle, regulation, clock and delay lines, elapsed time and totals.
+    void TimerX_Timer();
+    void TimerProcesso_Timer();
+    void TimerTempo_Timer();
+    void TmrTempo_decor_Timer();
 
     // The five temperature gauges by channel number 1 to 5.
     forms::NeedleGauge& GaugeTmp(int channel);
@@ -209,6 +214,8 @@ private:
     std::string languageFallbackMessage(const std::string& named) const;
     void translateCaptions();
     void resetLoginAndRecordCounter();
+    void zeroLoadAndTotals();
+    void clearDelayLines();
     void loadTotals();
     void showTotals();
     void chooseFirstMix();
@@ -258,7 +265,6 @@ private:
     AccessState& access = st.group<AccessState>();
     LoginGate& gate = st.group<LoginGate>();
     ClockState& clockState = st.group<ClockState>();
-    MixChangeRecordCalls& mixChangeRecord = st.group<MixChangeRecordCalls>();
     Link& link = st.group<Link>();
     MixAndCalibration& mix = st.group<MixAndCalibration>();
     ProcessAndTotals& process = st.group<ProcessAndTotals>();

@@ -1,6 +1,7 @@
 // The mix box: choosing a mix, and the reload that its focus brings.
 
 #include "plant/form_ranvikv5.h"
+#include "plant/production_records.h"
 #include "platform/forms/key_codes.h"
 #include "platform/value/conversions.h"
 
@@ -32,12 +33,9 @@ void FormRanvikv5::chooseMix() {
 
 // The row of the mix left, while CurrentMix still names it, then the load's closing.
 void FormRanvikv5::writeMixChangeRecord() {
-    for (const auto* call : {&mixChangeRecord.AddProductionRecord,
-                             &mixChangeRecord.ApplyOccurrenceRuleAndSave, &mixChangeRecord.ZeroPartials}) {
-        if (*call) {
-            (*call)();
-        }
-    }
+    auto& records = st.group<ProductionRecords>();
+    records.WriteProductionRecord();
+    records.ZeroPartials();
 }
 
 // The reload hook: the list, the mix in use and the constants are read again, so what the mix editor,

@@ -3,6 +3,7 @@
 // row of every field, saved with a disk flush), each with the file free and while the sqlite3 shell
 // holds its write lock. p50_ms, p99_ms and max_ms are over the benchmark's iterations.
 
+#include "bench/support/percentiles.h"
 #include "platform/store/table_recordset.h"
 #include "platform/store/write_queue.h"
 #include "tests/store/support/other_program.h"
@@ -10,7 +11,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <string>
@@ -19,24 +19,12 @@
 namespace {
 
 using usina::Value;
+using usina::bench::reportPercentiles;
 using usina::store::OpenOptions;
 using usina::store::TableRecordset;
 using usina::store::WriteQueue;
 
 enum class File { free, held };
-
-void reportPercentiles(benchmark::State& state, std::vector<double> seconds) {
-    if (seconds.empty())
-        return;
-    std::sort(seconds.begin(), seconds.end());
-    const auto at = [&](double share) {
-        return seconds[std::min(seconds.size() - 1,
-                                static_cast<std::size_t>(share * static_cast<double>(seconds.size())))];
-    };
-    state.counters["p50_ms"] = at(0.50) * 1e3;
-    state.counters["p99_ms"] = at(0.99) * 1e3;
-    state.counters["max_ms"] = seconds.back() * 1e3;
-}
 
 template <typename Save>
 void measure(benchmark::State& state, File file, const char* table, bool durable, Save save) {

@@ -21,7 +21,7 @@ std::uint8_t registerByte(int v) {
 } // namespace
 
 Link::Link(Station& station)
-    : services(station.group<SharedServices>()), settings(station.group<StartupAndSettings>()),
+    : services(station.group<SharedServices>()), settings(station.group<StartupAndSettings>()), st(station),
       controller_(station.port(), [&clock = station.clock()] { return clock.monotonicSeconds(); }) {}
 
 // A port fault (no device, adapter pulled out) is logged once when it happens, not on every tick.
@@ -66,7 +66,20 @@ void Link::ZeroOutputsAndCloseSerialPort() {
 }
 
 std::int16_t Link::ReadControllerByte(const int& address) {
-    const std::optional<std::uint8_t> answer = controller_.readRegister(registerByte(address));
+    const std::uint8_t reg = registerByte(address);
+    const double now = st.clock().monotonicSeconds();
+    const bool heard = pacing_.silent() && controller_.inputWaiting();
+    std::optional<std::uint8_t> answer;
+    if (pacing_.waits(now, heard)) {
+        answer = controller_.readRegister(reg);
+        if (answer) {
+            pacing_.answered();
+        } else {
+            pacing_.timedOut(now);
+        }
+    } else {
+        controller_.sendReadRequest(reg);
+    }
     logFault();
     if (!answer) {
         services.ShowOccurrence(services.TranslateText("Falha de Comunicação"));

@@ -3,6 +3,7 @@
 // and what the controller said of itself.
 
 #include "plant/link/controller_link.h"
+#include "plant/link/read_pacing.h"
 
 #include <cstdint>
 
@@ -27,6 +28,7 @@ public:
     // Registers 1 to 8 (the plant's outputs) to 0, then the port closed: the end of the run.
     void ZeroOutputsAndCloseSerialPort();
     // The register's byte; 0 when the controller does not answer in time ("Falha de Comunicação").
+    // While the controller is silent most reads give up at once: see ReadPacing.
     std::int16_t ReadControllerByte(const int& address);
     void WriteControllerByte(const int& address, const int& value);
 
@@ -35,7 +37,9 @@ private:
 
     SharedServices& services;
     StartupAndSettings& settings;
+    Station& st;
     ControllerLink controller_;
+    ReadPacing pacing_;
 };
 
 } // namespace usina

@@ -38,11 +38,19 @@ bool ControllerLink::isOpen() const {
     return port_.isOpen();
 }
 
-std::optional<std::uint8_t> ControllerLink::readRegister(std::uint8_t address) {
+void ControllerLink::sendReadRequest(std::uint8_t address) {
     port_.discardInput();
     using namespace controller_protocol;
     const std::array<std::uint8_t, readFrameSize> frame{readCommand, secondByte, address};
     port_.send(frame);
+}
+
+bool ControllerLink::inputWaiting() {
+    return port_.isOpen() && port_.waitReadable(std::chrono::microseconds::zero());
+}
+
+std::optional<std::uint8_t> ControllerLink::readRegister(std::uint8_t address) {
+    sendReadRequest(address);
     const double start = monotonicSeconds_();
     double now = start;
     while (now - start <= readTimeoutSeconds) {

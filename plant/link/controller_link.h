@@ -35,6 +35,11 @@ public:
     // elapsed time at most; returns the first byte of the answer (the rest discarded), nullopt on time-out.
     // A port that is not open ends the read at once with nullopt.
     std::optional<std::uint8_t> readRegister(std::uint8_t address);
+    // The read frame alone, after discarding stale input: for a read that does not wait for its answer
+    // (an answer that comes anyway is discarded by the next read).
+    void sendReadRequest(std::uint8_t address);
+    // Whether bytes have come in and wait to be read (looked at, not taken).
+    bool inputWaiting();
     // Write frame 'W',0x00,address,value; nothing read back.
     void writeRegister(std::uint8_t address, std::uint8_t value);
 

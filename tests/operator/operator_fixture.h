@@ -4,7 +4,6 @@
 #include "access/login_dialogs.h"
 #include "access/login_gate.h"
 #include "plant/clock_state.h"
-#include "plant/mix_change_record.h"
 #include "platform/value/text.h"
 #include "tests/station/station_fixture.h"
 
@@ -24,7 +23,6 @@ protected:
     forms::WindowSystem& ws() { return station->ws(); }
     LoginGate& gate() { return station->group<LoginGate>(); }
     ClockState& clockState() { return station->group<ClockState>(); }
-    MixChangeRecordCalls& recordCalls() { return station->group<MixChangeRecordCalls>(); }
     template <class F> F& window() { return station->form<F>(); }
 
     std::string line() { return main().LblOcorrenc.caption(); }

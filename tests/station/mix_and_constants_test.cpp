@@ -152,10 +152,11 @@ TEST_F(StationTest, ConstantsWithAFieldThatIsNoNumberAreRefusedAndTheConstantsIn
     EXPECT_EQ(mix().Kpes[1], 0.2);
 }
 
-TEST_F(StationTest, StoredZeroFillerConstantIsHeldAtTheMinimumTheConstantsScreenKeeps) {
-    sql("calranvik.mdb", "UPDATE constantes SET kfill = 0");
+TEST_F(StationTest, StoredPumpConstantsOfNoFlowAreKeptAsStoredForTheStartToRefuse) {
+    sql("calranvik.mdb", "UPDATE constantes SET kfill = 0, kmalt = -2");
     start();
-    EXPECT_EQ(mix().Kfill, 0.1);
+    EXPECT_EQ(mix().Kfill, 0);
+    EXPECT_EQ(mix().Kmalt, -2);
 }
 
 } // namespace usina::test

@@ -60,6 +60,9 @@ void PlantModel::step(double seconds) {
 }
 
 std::uint8_t PlantModel::read(std::uint8_t address) {
+    if (forced_[address]) {
+        return *forced_[address];
+    }
     if (address == modelCodeAddress) {
         return config_.modelCode;
     }
@@ -78,6 +81,10 @@ std::uint8_t PlantModel::read(std::uint8_t address) {
 
 void PlantModel::write(std::uint8_t address, std::uint8_t value) {
     written_[address] = value;
+}
+
+void PlantModel::forceReading(std::uint8_t address, std::optional<std::uint8_t> value) {
+    forced_[address] = value;
 }
 
 std::uint8_t PlantModel::beltSpeed(int silo) const {

@@ -43,6 +43,9 @@ public:
     // The value a read of `address` answers; addresses outside the read map answer 0.
     std::uint8_t read(std::uint8_t address);
     void write(std::uint8_t address, std::uint8_t value);
+    // From now on a read of `address` answers `value` whatever the plant does (a scale or a sensor
+    // held at a reading); nullopt gives the register back to the plant.
+    void forceReading(std::uint8_t address, std::optional<std::uint8_t> value);
 
     // The last value written to an address (0 before any write).
     std::uint8_t written(std::uint8_t address) const { return written_[address]; }
@@ -63,6 +66,7 @@ private:
 
     PlantModelConfig config_;
     std::array<std::uint8_t, 256> written_{};
+    std::array<std::optional<std::uint8_t>, 256> forced_{};
     std::array<double, siloCount> bed_{};
     std::array<bool, siloCount> holdsMaterial_{};
     std::array<std::optional<double>, siloCount> stock_{};

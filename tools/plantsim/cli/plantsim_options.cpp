@@ -52,6 +52,9 @@ PlantsimOptions parsePlantsimOptions(const std::vector<std::string>& arguments) 
             options.faults.strayBytes = parseNumber(value(), 0, 255, option);
         } else if (option == "--empty-silo") {
             parseEmptySilo(value(), options.model);
+        } else if (option == "--bed") {
+            // The belt-scale reading of a full bed on every silo: how much a belt carries per metre.
+            options.model.bedLevel.fill(parseNumber(value(), 0.0, 255.0, option));
         } else if (option == "--no-pace") {
             options.pace = false;
         } else if (option == "--log") {
