@@ -22,7 +22,7 @@ if [ -n "${USINA_SERIAL:-}" ]; then
     device=$USINA_SERIAL
 else
     device="$folder/plantsim-tty"
-    build/bin/plantsim --link "$device" --model 50 &
+    build/bin/plantsim --link "$device" --model 50 --bed 250 &
     simulator=$!
     trap 'kill "$simulator" 2>/dev/null || true' EXIT INT TERM
     tries=0
