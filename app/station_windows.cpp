@@ -2,6 +2,7 @@
 
 #include "core/core_windows.h"
 #include "plant/plant_windows.h"
+#include "reports/reports_windows.h"
 #include "setup/setup_windows.h"
 
 namespace usina {
@@ -10,6 +11,7 @@ void registerStationWindows(Station& station) {
     registerCoreWindows(station);
     registerSetupWindows(station);
     registerPlantWindows(station);
+    registerReportsWindows(station);
 }
 
 } // namespace usina

@@ -55,6 +55,10 @@ public:
     template <class F> void defineForm() {
         ws_.define<F>([this] { return std::make_unique<F>(*this); });
     }
+    // A window that a lower folder shows by name (ws().form(name)), as it cannot include its class.
+    template <class F> void defineForm(const std::string& name) {
+        ws_.define<F>([this] { return std::make_unique<F>(*this); }, name);
+    }
     // The main window: a form whose port() gives the controls the lower folders use.
     template <class F> void defineMainWindow() {
         defineForm<F>();

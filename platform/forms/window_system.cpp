@@ -43,6 +43,14 @@ Form& WindowSystem::formByType(std::type_index type) {
     return form;
 }
 
+Form& WindowSystem::form(const std::string& name) {
+    const auto found = named_.find(name);
+    if (found == named_.end()) {
+        throw std::logic_error("form not defined: " + name);
+    }
+    return formByType(found->second);
+}
+
 Form* WindowSystem::peekByType(std::type_index type) const {
     auto it = live_.find(type);
     return it == live_.end() ? nullptr : it->second.get();

@@ -60,12 +60,19 @@ public:
     template <class F> void define(std::function<std::unique_ptr<F>()> factory) {
         factories_[std::type_index(typeid(F))] = [factory] { return std::unique_ptr<Form>(factory()); };
     }
+    // The same, also known by `name`: windows of a lower folder reach it so, as they cannot name its class.
+    template <class F> void define(std::function<std::unique_ptr<F>()> factory, const std::string& name) {
+        define<F>(std::move(factory));
+        named_.insert_or_assign(name, std::type_index(typeid(F)));
+    }
     // The loaded form, loading it hidden (its Form_Load runs) when it is not. The reference is for use
     // at once: after the form's unload it lasts only until the outermost event returns. Keep a
     // FormRef (form_ref.h) across events, never a Form& or a reference to one of its controls.
     template <class F> F& form() { return static_cast<F&>(formByType(std::type_index(typeid(F)))); }
     // The loaded form or nullptr; never loads.
     template <class F> F* peek() const { return static_cast<F*>(peekByType(std::type_index(typeid(F)))); }
+    // The form defined under `name`, loading it as form<F>() does; a name nobody defined: logic_error.
+    Form& form(const std::string& name);
     std::vector<Form*> loadedForms() const;
 
     // ---- lifecycle ------------------------------------------------------------------------------
@@ -173,6 +180,7 @@ private:
     UnhandledErrorHandler unhandledError_;
 
     std::map<std::type_index, std::function<std::unique_ptr<Form>()>> factories_;
+    std::map<std::string, std::type_index> named_;
     std::map<std::type_index, std::unique_ptr<Form>> live_;
     std::vector<std::unique_ptr<Form>> graveyard_;
 

@@ -109,15 +109,27 @@ void QueryRecordset::moveNext() {
 }
 
 Value QueryRecordset::field(std::string_view fieldName) const {
+    return value(fieldIndex(fieldName));
+}
+
+std::size_t QueryRecordset::fieldIndex(std::string_view fieldName) const {
     impl_->requireOpen();
     const auto found = impl_->byFoldedName.find(foldCase(fieldName));
     if (found == impl_->byFoldedName.end())
         throw RunTimeError(error_number::itemNotFound,
                            "Campo '" + std::string(fieldName) + "' não encontrado no resultado da consulta");
+    return found->second;
+}
+
+const Value& QueryRecordset::value(std::size_t fieldIndex) const {
+    impl_->requireOpen();
+    if (fieldIndex >= impl_->names.size())
+        throw RunTimeError(error_number::itemNotFound,
+                           "Campo " + std::to_string(fieldIndex) + " não existe no resultado da consulta");
     if (!impl_->current)
         throw RunTimeError(error_number::noCurrentRecord,
-                           "A consulta não tem registro atual para ler '" + std::string(fieldName) + "'");
-    return (*impl_->current)[found->second];
+                           "A consulta não tem registro atual para ler '" + impl_->names[fieldIndex] + "'");
+    return (*impl_->current)[fieldIndex];
 }
 
 std::vector<std::string> QueryRecordset::fieldNames() const {

@@ -30,6 +30,9 @@ public:
     void moveNext();
     Value field(std::string_view fieldName) const;
     Value operator()(std::string_view fieldName) const { return field(fieldName); }
+    // A field's place in the result, so that a reader of many rows finds it once, not on every row.
+    std::size_t fieldIndex(std::string_view fieldName) const;
+    const Value& value(std::size_t fieldIndex) const;
     std::vector<std::string> fieldNames() const;
 
 private:

@@ -1,0 +1,172 @@
+#include "reports/form_rel_temp.h"
+
+#include "plant/controller/link.h"
+#include "platform/store/query_recordset.h"
+#include "platform/value/conversions.h"
+#include "reports/date_range_query.h"
+#include "reports/no_printer_dialog.h"
+#include "reports/reports_state.h"
+#include "reports/temperature_line.h"
+
+#include <array>
+
+namespace usina {
+
+namespace {
+
+std::string columnsRead() {
+    std::string columns = "placa, quant_carga";
+    for (const char* field : {"Temp_Min", "Media", "Temp_Max", "Lim_Min", "Lim_Max", "Material"}) {
+        for (int k = 1; k <= 5; ++k) {
+            columns += std::string(", ") + field + std::to_string(k);
+        }
+    }
+    return columns;
+}
+
+std::string textOf(const Value& value) {
+    return value.isNull() || value.isEmpty() ? std::string() : toText(value);
+}
+
+} // namespace
+
+FormRelTemp::FormRelTemp(Station& station)
+    : ReportWindow(station, "FormRelTemp", "Relatório de Temperatura") {
+    // The whole line of 128 characters and every heading fit the window in a small fixed-pitch font.
+    layOut(ReportLayout{"Relatório de Temperaturas Nº", 792, 500, 250, 7, 7, 2}, Label5, Lblnum,
+           ListRelPlacas);
+    layOutHeadings();
+    CmdOk.Click = [this] { CmdOk_Click(); };
+    CmdImprimir.Click = [this] { CmdImprimir_Click(); };
+    datai.LostFocus = [this] { datai_LostFocus(); };
+    dataf.LostFocus = [this] { dataf_LostFocus(); };
+}
+
+// Over the pieces of the line: plate [0,9), tons [9,15), then per channel its minimum, mean and maximum,
+// the groups two blanks apart, and the rating from character 121.
+void FormRelTemp::layOutHeadings() {
+    using forms::Alignment;
+    Label3.setCaption("Placa");
+    placeHeading(Label3, 0, 9, Alignment::Left, 1);
+    Label6.setCaption("tons");
+    placeHeading(Label6, 9, 15, Alignment::Right, 1);
+    const std::array<forms::Label*, 5> names = channelNames();
+    const std::array<std::array<forms::Label*, 3>, 5> subheadings{{{&Label4, &Label7, &Label8},
+                                                                   {&Label10, &Label11, &Label12},
+                                                                   {&Label14, &Label15, &Label17},
+                                                                   {&Label18, &Label13, &Label9},
+                                                                   {&Label21, &Label20, &Label19}}};
+    const std::array<std::array<int, 3>, 5> widths{{{7, 6, 7}, {6, 6, 7}, {5, 6, 7}, {6, 6, 7}, {6, 6, 7}}};
+    const std::array<forms::Line*, 5> lines{&Line1, &Line2, &Line3, &Line4, &Line5};
+    const char* captions[] = {"Min", "Med", "Max"};
+    int at = 16;
+    for (std::size_t k = 0; k < 5; ++k) {
+        const int groupStart = at;
+        placeSeparator(*lines[k], groupStart - 1);
+        for (std::size_t v = 0; v < 3; ++v) {
+            subheadings[k][v]->setCaption(captions[v]);
+            placeHeading(*subheadings[k][v], at, at + widths[k][v], Alignment::Right, 1);
+            at += widths[k][v];
+        }
+        placeHeading(*names[k], groupStart, at, Alignment::Center, 0);
+        at += 2;
+    }
+    Label2.setCaption("Status");
+    placeHeading(Label2, 121, 128, Alignment::Left, 1);
+}
+
+std::array<forms::Label*, 5> FormRelTemp::channelNames() {
+    return {&Lblmat1, &Lblmat2, &Lblmat3, &Lblmat4, &Lblmat5};
+}
+
+void FormRelTemp::Form_Load() {
+    services.RunTrapped(name(), "cmdOK", [this] {
+        services.TranslateForm(*this);
+        const DateRange range = showToday();
+        ListRelPlacas.clear();
+        showCurrentChannelNames();
+        listLoads(range, Headings::currentChannels);
+    });
+}
+
+void FormRelTemp::CmdOk_Click() {
+    services.RunTrapped(name(), "cmdOK", [this] {
+        if (const std::optional<DateRange> range = typedRange()) {
+            ListRelPlacas.clear();
+            listLoads(*range, Headings::firstLoad);
+        }
+    });
+}
+
+void FormRelTemp::showCurrentChannelNames() {
+    db.ConstantsRecordset.moveFirst();
+    for (std::size_t k = 0; k < 5; ++k) {
+        channelNames()[k]->setCaption(textOf(db.ConstantsRecordset.field("nomet" + std::to_string(k + 1))));
+    }
+}
+
+// The loads of the range in plate order; none leaves the number and the headings as they were.
+void FormRelTemp::listLoads(DateRange range, Headings headings) {
+    store::QueryRecordset query;
+    openDateRange(query, st.programFolder() / "dat2.mdb",
+                  DateRangeSelect{"RelCarga", "data_emissao", columnsRead(),
+                                  "placa COLLATE PTNOCASE, placa, codigo_cupom"},
+                  range);
+    if (query.eof()) {
+        return;
+    }
+    Lblnum.setCaption(series.lastNumberText());
+    if (headings == Headings::firstLoad) {
+        for (std::size_t k = 0; k < 5; ++k) {
+            channelNames()[k]->setCaption(textOf(query.field("Material" + std::to_string(k + 1))));
+        }
+    } else {
+        showCurrentChannelNames();
+    }
+    LoadTemperatures load{};
+    const std::size_t plate = query.fieldIndex("placa");
+    const std::size_t kilograms = query.fieldIndex("quant_carga");
+    std::array<std::array<std::size_t, 5>, 5> at{};
+    const char* fields[] = {"Temp_Min", "Media", "Temp_Max", "Lim_Min", "Lim_Max"};
+    for (std::size_t f = 0; f < 5; ++f) {
+        for (std::size_t k = 0; k < 5; ++k) {
+            at[f][k] = query.fieldIndex(fields[f] + std::to_string(k + 1));
+        }
+    }
+    const bool fiveChannels = st.group<Link>().HasFiveTemperatures;
+    for (; !query.eof(); query.moveNext()) {
+        load.plate = &query.value(plate);
+        load.load = &query.value(kilograms);
+        for (std::size_t k = 0; k < 5; ++k) {
+            load.minimum[k] = &query.value(at[0][k]);
+            load.mean[k] = &query.value(at[1][k]);
+            load.maximum[k] = &query.value(at[2][k]);
+            load.lowerLimit[k] = &query.value(at[3][k]);
+            load.upperLimit[k] = &query.value(at[4][k]);
+        }
+        ListRelPlacas.addItem(temperatureLine(load, fiveChannels));
+    }
+    db.RelPlacasRecordset.moveLast();
+    query.close();
+}
+
+void FormRelTemp::datai_LostFocus() {
+    services.RunTrapped(name(), "datai", [this] { checkDateBox(datai); });
+}
+
+void FormRelTemp::dataf_LostFocus() {
+    checkDateBox(dataf);
+}
+
+void FormRelTemp::CmdImprimir_Click() {
+    printWindow([this] {
+        series.advance();
+        st.group<ReportsState>().RelPlacasNumber = series.lastNumber();
+    });
+}
+
+void FormRelTemp::showNoPrinterDialog() {
+    st.form<FormErro5>().ShowModal();
+}
+
+} // namespace usina
