@@ -29,10 +29,10 @@ FormRelMateriais::FormRelMateriais(Station& station)
                           station.group<ReportsState>().MaterialsReportRows,
                           HandlerLabels{"Form_load", "cmdOK", "datai.text", "dataf.text", nullptr},
                           EmptiedBeforeSumming::atClick) {
-    // The whole line and every heading fit the window in a smaller fixed-pitch font: the printed image
-    // holds every column.
-    layOut(ReportLayout{"Relatório de Consumo de Materiais Nº", 792, 500, 330, 7.5, 7.5}, Label12, Label11,
-           ListRelMat);
+    // The whole line and every heading fit the window in a smaller fixed-pitch font, the headings of 13
+    // characters over columns of 12 in the window's font without bold: the printed image holds every column.
+    layOut(ReportLayout{"Relatório de Consumo de Materiais Nº", 792, 500, 330, 7.5, 7.5, 1, false}, Label12,
+           Label11, ListRelMat);
     Label2.setCaption("Traço");
     placeHeading(Label2, 1, 11, forms::Alignment::Left);
     forms::Label* figures[] = {&Label3, &Label4, &Label5,  &Label6, &Label7,

@@ -62,7 +62,8 @@ void FormRelTemp::layOutHeadings() {
     int at = 16;
     for (std::size_t k = 0; k < 5; ++k) {
         const int groupStart = at;
-        placeSeparator(*lines[k], groupStart - 1);
+        // In the middle of the blanks before the group: one after the tons, two between channels.
+        placeSeparator(*lines[k], groupStart - (k == 0 ? 0.5 : 1.0));
         for (std::size_t v = 0; v < 3; ++v) {
             subheadings[k][v]->setCaption(captions[v]);
             placeHeading(*subheadings[k][v], at, at + widths[k][v], Alignment::Right, 1);

@@ -59,6 +59,7 @@ void ReportWindow::layOut(const ReportLayout& layout, forms::Label& untilLabel, 
 
     headingHeight_ = pixelsOfPoints(layout.headingPointSize) + 5;
     headingPointSize_ = layout.headingPointSize;
+    headingBold_ = layout.headingBold;
     listLeft_ = 8;
     listTop_ = 166 + layout.headingRows * headingHeight_ + 2;
     charWidth_ = pixelsOfPoints(layout.listPointSize) * monoAdvance;
@@ -72,10 +73,10 @@ void ReportWindow::placeHeading(forms::Label& heading, int firstChar, int endCha
     const int right = listLeft_ + listTextInset + static_cast<int>(std::lround(endChar * charWidth_));
     place(heading, nullptr, left, 166 + row * headingHeight_, right - left, headingHeight_);
     heading.setAlignment(alignment);
-    heading.setFont(forms::Font{"MS Sans Serif", headingPointSize_, true});
+    heading.setFont(forms::Font{"MS Sans Serif", headingPointSize_, headingBold_});
 }
 
-void ReportWindow::placeSeparator(forms::Line& line, int atChar) {
+void ReportWindow::placeSeparator(forms::Line& line, double atChar) {
     const int x = listLeft_ + listTextInset + static_cast<int>(std::lround(atChar * charWidth_));
     place(line, nullptr, x, 164, 0, listTop_ - 164 - 2);
 }

@@ -30,6 +30,7 @@ struct ReportLayout {
     double headingPointSize = 8.25;
     // Rows of headings above the list.
     int headingRows = 1;
+    bool headingBold = true;
 };
 
 class ReportWindow : public StationForm {
@@ -57,8 +58,8 @@ protected:
     // A heading above the list's characters [firstChar, endChar), in heading row `row`.
     void placeHeading(forms::Label& heading, int firstChar, int endChar, forms::Alignment alignment,
                       int row = 0);
-    // A line between column groups, before character `atChar`, over the headings.
-    void placeSeparator(forms::Line& line, int atChar);
+    // A line between column groups, at `atChar` characters from the line's start, over the headings.
+    void placeSeparator(forms::Line& line, double atChar);
 
     Date today() const;
     // The opening's range: both boxes show today's date and the range is that day.
@@ -83,6 +84,7 @@ private:
     double charWidth_ = 0;
     int headingHeight_ = 16;
     double headingPointSize_ = 8.25;
+    bool headingBold_ = true;
 };
 
 } // namespace usina
