@@ -38,8 +38,8 @@ void openDateRange(store::QueryRecordset& query, const std::filesystem::path& fi
         (rangeHoldsMuchOfTable(query, file, select, range) ? "+" : "") + select.dateField;
     std::string sql = "SELECT " + select.columns + " FROM " + select.table + " WHERE " + date + " >= ? AND " +
                       date + " <= ?";
-    if (!select.orderBy.empty()) {
-        sql += " ORDER BY " + select.orderBy;
+    if (!select.tail.empty()) {
+        sql += " " + select.tail;
     }
     query.open(file, sql, {Value(range.first), Value(range.last)});
 }

@@ -1,28 +1,16 @@
 #include "reports/form_rel_temp.h"
 
 #include "plant/controller/link.h"
-#include "platform/store/query_recordset.h"
 #include "platform/value/conversions.h"
-#include "reports/date_range_query.h"
+#include "reports/loads_in_plate_order.h"
 #include "reports/no_printer_dialog.h"
 #include "reports/reports_state.h"
-#include "reports/temperature_line.h"
 
 #include <array>
 
 namespace usina {
 
 namespace {
-
-std::string columnsRead() {
-    std::string columns = "placa, quant_carga";
-    for (const char* field : {"Temp_Min", "Media", "Temp_Max", "Lim_Min", "Lim_Max", "Material"}) {
-        for (int k = 1; k <= 5; ++k) {
-            columns += std::string(", ") + field + std::to_string(k);
-        }
-    }
-    return columns;
-}
 
 std::string textOf(const Value& value) {
     return value.isNull() || value.isEmpty() ? std::string() : toText(value);
@@ -108,47 +96,23 @@ void FormRelTemp::showCurrentChannelNames() {
 
 // The loads of the range in plate order; none leaves the number and the headings as they were.
 void FormRelTemp::listLoads(DateRange range, Headings headings) {
-    store::QueryRecordset query;
-    openDateRange(query, st.programFolder() / "dat2.mdb",
-                  DateRangeSelect{"RelCarga", "data_emissao", columnsRead(),
-                                  "placa COLLATE PTNOCASE, placa, codigo_cupom"},
-                  range);
-    if (query.eof()) {
+    const LoadsInPlateOrder loads =
+        loadsInPlateOrder(st.programFolder() / "dat2.mdb", range, st.group<Link>().HasFiveTemperatures);
+    if (loads.lines.empty()) {
         return;
     }
     Lblnum.setCaption(series.lastNumberText());
     if (headings == Headings::firstLoad) {
         for (std::size_t k = 0; k < 5; ++k) {
-            channelNames()[k]->setCaption(textOf(query.field("Material" + std::to_string(k + 1))));
+            channelNames()[k]->setCaption(loads.firstChannelNames[k]);
         }
     } else {
         showCurrentChannelNames();
     }
-    LoadTemperatures load{};
-    const std::size_t plate = query.fieldIndex("placa");
-    const std::size_t kilograms = query.fieldIndex("quant_carga");
-    std::array<std::array<std::size_t, 5>, 5> at{};
-    const char* fields[] = {"Temp_Min", "Media", "Temp_Max", "Lim_Min", "Lim_Max"};
-    for (std::size_t f = 0; f < 5; ++f) {
-        for (std::size_t k = 0; k < 5; ++k) {
-            at[f][k] = query.fieldIndex(fields[f] + std::to_string(k + 1));
-        }
-    }
-    const bool fiveChannels = st.group<Link>().HasFiveTemperatures;
-    for (; !query.eof(); query.moveNext()) {
-        load.plate = &query.value(plate);
-        load.load = &query.value(kilograms);
-        for (std::size_t k = 0; k < 5; ++k) {
-            load.minimum[k] = &query.value(at[0][k]);
-            load.mean[k] = &query.value(at[1][k]);
-            load.maximum[k] = &query.value(at[2][k]);
-            load.lowerLimit[k] = &query.value(at[3][k]);
-            load.upperLimit[k] = &query.value(at[4][k]);
-        }
-        ListRelPlacas.addItem(temperatureLine(load, fiveChannels));
+    for (const std::string& line : loads.lines) {
+        ListRelPlacas.addItem(line);
     }
     db.RelPlacasRecordset.moveLast();
-    query.close();
 }
 
 void FormRelTemp::datai_LostFocus() {

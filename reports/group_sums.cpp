@@ -1,6 +1,6 @@
 #include "reports/group_sums.h"
 
-#include "platform/store/key_order/key_order.h"
+#include "reports/name_order.h"
 
 #include <algorithm>
 
@@ -22,10 +22,8 @@ void GroupSums::add(const std::string& key, const double* figures) {
 
 std::vector<GroupSums::Group> GroupSums::inNameOrder() const {
     std::vector<Group> ordered = groups_;
-    std::sort(ordered.begin(), ordered.end(), [](const Group& a, const Group& b) {
-        const int order = store::compareKeys(a.key, b.key);
-        return order != 0 ? order < 0 : a.key < b.key;
-    });
+    std::sort(ordered.begin(), ordered.end(),
+              [](const Group& a, const Group& b) { return comesBeforeInNameOrder(a.key, b.key); });
     return ordered;
 }
 

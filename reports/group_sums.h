@@ -22,8 +22,7 @@ public:
     // after another: such a run finds its group without a lookup.
     void add(const std::string& key, const double* figures);
 
-    // The groups in name order: accented letters beside their base letters and case aside, as the
-    // operator reads a list of names; names that differ only in case, in code order.
+    // The groups in name order (name_order.h).
     std::vector<Group> inNameOrder() const;
 
 private:

@@ -17,11 +17,17 @@ double summand(const Value& value) {
     return !value.isNull() && !value.isEmpty() && isNumeric(value) ? toDouble(value) : 0.0;
 }
 
-std::string columnsRead(const GroupedReportKind& kind) {
+// The group and, per figure, its total over the range (or the count of rows) as SQLite adds them up: a
+// Null counts as 0. The groups are the stored names exactly (letter case counts).
+std::string groupTotals(const GroupedReportKind& kind) {
     std::string columns = kind.keyField;
     for (const ReportFigure& figure : kind.figures) {
-        if (figure.field != nullptr) {
-            columns += std::string(", ") + figure.field;
+        if (figure.field == nullptr) {
+            columns += ", COUNT(*)";
+        } else if (figure.divisor != 1) {
+            columns += std::string(", TOTAL(") + figure.field + " / " + std::to_string(figure.divisor) + ")";
+        } else {
+            columns += std::string(", TOTAL(") + figure.field + ")";
         }
     }
     return columns;
@@ -33,23 +39,18 @@ GroupSums sumRange(const std::filesystem::path& programFolder, const GroupedRepo
                    DateRange range) {
     store::QueryRecordset query;
     openDateRange(query, programFolder / kind.file,
-                  DateRangeSelect{kind.table, kind.dateField, columnsRead(kind), ""}, range);
-    const std::size_t keyColumn = query.fieldIndex(kind.keyField);
-    // Where each figure's field is in the result; none for a count.
-    std::vector<std::size_t> figureColumns;
-    for (const ReportFigure& figure : kind.figures) {
-        figureColumns.push_back(figure.field != nullptr ? query.fieldIndex(figure.field) : keyColumn);
-    }
+                  DateRangeSelect{kind.table, kind.dateField, groupTotals(kind),
+                                  std::string("GROUP BY ") + kind.keyField},
+                  range);
     GroupSums sums(kind.figures.size());
     std::vector<double> figures(kind.figures.size());
     const std::string emptyKey;
     for (; !query.eof(); query.moveNext()) {
         for (std::size_t f = 0; f < figures.size(); ++f) {
-            const ReportFigure& figure = kind.figures[f];
-            figures[f] =
-                figure.field != nullptr ? summand(query.value(figureColumns[f])) / figure.divisor : 1.0;
+            figures[f] = summand(query.value(f + 1));
         }
-        const Value& key = query.value(keyColumn);
+        // A Null name and an empty one are one group, the empty name.
+        const Value& key = query.value(0);
         if (key.isText()) {
             sums.add(key.text(), figures.data());
         } else {

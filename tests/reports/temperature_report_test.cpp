@@ -54,6 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
         RatingCase{"AllInside", "", true, "   160   170    175", "Normal"},
         RatingCase{"MinimumBelowItsLimit", "Temp_Min1 = 149.4", true, "  [149]   170", "Anormal"},
         RatingCase{"MinimumThatRoundsToItsLimit", "Temp_Min1 = 149.6", true, "    150   170", "Normal"},
+        RatingCase{"HalfOnlyTheDecimalFormSees", "Temp_Min1 = 149.4999999999999", true, "    150   170",
+                   "Normal"},
         RatingCase{"MaximumAboveItsLimit", "Temp_Max2 = 181", true, "   170  [181]", "Anormal"},
         RatingCase{"MaximumEqualToItsLimit", "Temp_Max2 = 180", true, "   170    180", "Normal"},
         RatingCase{"MeanOutsideMarksNothing", "Media1 = 100, Media3 = 999", true, "   100", "Normal"},
