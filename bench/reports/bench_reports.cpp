@@ -254,6 +254,21 @@ BENCHMARK_CAPTURE(SqliteAlone, Materials_WholeRange_TableScan, "datranvik.mdb",
                   "SELECT " + materialsColumns +
                       " FROM Tabela WHERE +DATA >= '2016-01-01' AND +DATA <= '2026-12-31'")
     ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(
+    SqliteAlone, Production_WholeRange_SummedAlongTheMixIndex, "datranvik.mdb",
+    "SELECT receita, TOTAL(parcial) FROM Tabela WHERE +DATA >= '2016-01-01' AND +DATA <= '2026-12-31' "
+    "GROUP BY receita")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(
+    SqliteAlone, Materials_WholeRange_SummedAlongTheMixIndex, "datranvik.mdb",
+    "SELECT receita, TOTAL(tot_s1), TOTAL(tot_s2), TOTAL(tot_s3), TOTAL(tot_s4), TOTAL(par_asf), "
+    "TOTAL(par_fil), TOTAL(par_fibra), TOTAL(tot_s5), TOTAL(par_malt) FROM Tabela "
+    "WHERE +DATA >= '2016-01-01' AND +DATA <= '2026-12-31' GROUP BY receita")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(
+    SqliteAlone, Tickets_WholeRange_TableScan, "dat2.mdb",
+    "SELECT * FROM RelCarga WHERE +data_emissao >= '2016-01-01' AND +data_emissao <= '2026-12-31'")
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SqliteAlone, Tabela_CountOnly, "datranvik.mdb", "SELECT COUNT(*) FROM Tabela")
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SqliteAlone, Materials_OneMonth, "datranvik.mdb",
