@@ -4,6 +4,7 @@
 #include "core/core_windows.h"
 #include "plant/plant_windows.h"
 #include "reports/export_windows.h"
+#include "reports/reports_windows.h"
 #include "setup/setup_windows.h"
 
 namespace usina {
@@ -14,6 +15,7 @@ void registerStationWindows(Station& station) {
     registerAccessWindows(station);
     registerPlantWindows(station);
     registerExportWindows(station);
+    registerReportsWindows(station);
 }
 
 } // namespace usina

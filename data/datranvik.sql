@@ -57,6 +57,10 @@ CREATE TABLE "Tabela" (
 );
 -- The export and the reports select production records by date range, ordered by date and time.
 CREATE INDEX "Tabela_por_data" ON "Tabela" ("DATA", "hora");
+-- The production and materials reports add up a long range mix by mix along this index alone, without
+-- reading the rows themselves.
+CREATE INDEX "Tabela_por_traco" ON "Tabela" ("receita", "DATA", "parcial", "tot_s1", "tot_s2", "tot_s3", "tot_s4",
+                                             "tot_s5", "par_asf", "par_fil", "par_fibra", "par_malt");
 
 CREATE TABLE "alt_mist" (
     "mistura" TEXT PRIMARY KEY COLLATE PTNOCASE,

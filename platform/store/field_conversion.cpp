@@ -124,6 +124,13 @@ Value fromStoredForm(FieldType type, const StoredValue& stored) {
         stored);
 }
 
+Value fromStoredForm(FieldType type, StoredValue&& stored) {
+    if (auto* text = std::get_if<std::string>(&stored);
+        text != nullptr && type != FieldType::Date && type != FieldType::Time)
+        return Value(std::move(*text));
+    return fromStoredForm(type, static_cast<const StoredValue&>(stored));
+}
+
 std::string describeValue(const Value& value) {
     switch (value.kind()) {
     case Value::Kind::Empty:

@@ -18,6 +18,8 @@ StoredValue toStoredForm(FieldType type, const Value& value);
 // NULL reads Null, numbers Number; a text reads Date or TimeOfDay in such a field when it holds the
 // stored form, otherwise Text.
 Value fromStoredForm(FieldType type, const StoredValue& stored);
+// The same, taking the stored text over rather than copying it.
+Value fromStoredForm(FieldType type, StoredValue&& stored);
 
 // A value as a message shows it: texts in double quotes, Null and Empty by name.
 std::string describeValue(const Value& value);

@@ -17,7 +17,9 @@ struct QueryRecordset::Impl {
     std::vector<std::string> names;
     std::vector<FieldType> types;
     std::unordered_map<std::string, std::size_t> byFoldedName;
-    std::optional<std::vector<Value>> current;
+    // The current row, filled in place row after row; none past the end.
+    std::vector<Value> row;
+    bool hasRow = false;
     // The table the rows come from, so that a damaged page is said of it.
     std::string table;
 
@@ -34,17 +36,20 @@ struct QueryRecordset::Impl {
             statement->reset();
             throw e.in(table);
         }
+        hasRow = more;
         if (!more) {
-            current.reset();
             // Done: the read transaction ends here, not when the window closes the query.
             statement->reset();
             return;
         }
-        std::vector<Value> values;
-        values.reserve(types.size());
-        for (std::size_t c = 0; c < types.size(); ++c)
-            values.push_back(fromStoredForm(types[c], statement->column(static_cast<int>(c))));
-        current = std::move(values);
+        row.resize(types.size());
+        for (std::size_t c = 0; c < types.size(); ++c) {
+            const int column = static_cast<int>(c);
+            if (const std::optional<double> number = statement->numberColumn(column))
+                row[c] = Value(*number);
+            else
+                row[c] = fromStoredForm(types[c], statement->column(column));
+        }
     }
 };
 
@@ -54,9 +59,16 @@ QueryRecordset::~QueryRecordset() = default;
 
 void QueryRecordset::open(const std::filesystem::path& file, const std::string& sql,
                           const std::vector<Value>& parameters) {
+    // A second query on the same file goes on the connection of the first.
+    std::unique_ptr<Connection> connection;
+    if (impl_->connection && impl_->connection->file() == file) {
+        impl_->statement.reset();
+        connection = std::move(impl_->connection);
+    }
     close();
     auto fresh = std::make_unique<Impl>();
-    fresh->connection = std::make_unique<Connection>(file, Connection::Access::ReadOnly);
+    fresh->connection =
+        connection ? std::move(connection) : std::make_unique<Connection>(file, Connection::Access::ReadOnly);
     fresh->statement = fresh->connection->prepare(sql);
     Statement& statement = *fresh->statement;
     if (!statement.isReadOnly())
@@ -92,7 +104,7 @@ void QueryRecordset::close() {
 }
 
 bool QueryRecordset::eof() const {
-    return !impl_->current;
+    return !impl_->hasRow;
 }
 
 void QueryRecordset::moveFirst() {
@@ -103,17 +115,13 @@ void QueryRecordset::moveFirst() {
 
 void QueryRecordset::moveNext() {
     impl_->requireOpen();
-    if (!impl_->current)
+    if (!impl_->hasRow)
         throw RunTimeError(error_number::noCurrentRecord, "A consulta não tem mais registros");
     impl_->readRow();
 }
 
 Value QueryRecordset::field(std::string_view fieldName) const {
-    const std::size_t column = columnOf(fieldName);
-    if (!impl_->current)
-        throw RunTimeError(error_number::noCurrentRecord,
-                           "A consulta não tem registro atual para ler '" + std::string(fieldName) + "'");
-    return (*impl_->current)[column];
+    return fieldAt(columnOf(fieldName));
 }
 
 std::size_t QueryRecordset::columnOf(std::string_view fieldName) const {
@@ -127,11 +135,13 @@ std::size_t QueryRecordset::columnOf(std::string_view fieldName) const {
 
 const Value& QueryRecordset::fieldAt(std::size_t column) const {
     impl_->requireOpen();
-    if (!impl_->current)
-        throw RunTimeError(error_number::noCurrentRecord, "A consulta não tem registro atual");
-    if (column >= impl_->current->size())
-        throw RunTimeError(error_number::subscriptOutOfRange, "A consulta não tem a coluna pedida");
-    return (*impl_->current)[column];
+    if (column >= impl_->names.size())
+        throw RunTimeError(error_number::itemNotFound,
+                           "Campo " + std::to_string(column) + " não existe no resultado da consulta");
+    if (!impl_->hasRow)
+        throw RunTimeError(error_number::noCurrentRecord,
+                           "A consulta não tem registro atual para ler '" + impl_->names[column] + "'");
+    return impl_->row[column];
 }
 
 std::vector<std::string> QueryRecordset::fieldNames() const {

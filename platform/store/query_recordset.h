@@ -30,10 +30,8 @@ public:
     void moveNext();
     Value field(std::string_view fieldName) const;
     Value operator()(std::string_view fieldName) const { return field(fieldName); }
-    // The place of a result column, found once, so that a pass over many rows reads its fields without
-    // looking each name up again; a name the result lacks: RunTimeError (item not found).
+    // A field's place in the result, so that a reader of many rows finds it once, not on every row.
     std::size_t columnOf(std::string_view fieldName) const;
-    // The current row's value in that column.
     const Value& fieldAt(std::size_t column) const;
     std::vector<std::string> fieldNames() const;
 

@@ -142,6 +142,17 @@ StoredValue Statement::column(int column) const {
     }
 }
 
+std::optional<double> Statement::numberColumn(int column) const {
+    switch (sqlite3_column_type(handle_, column)) {
+    case SQLITE_INTEGER:
+        return static_cast<double>(sqlite3_column_int64(handle_, column));
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(handle_, column);
+    default:
+        return std::nullopt;
+    }
+}
+
 std::vector<StoredValue> Statement::row() const {
     std::vector<StoredValue> values;
     const int count = columnCount();

@@ -45,6 +45,9 @@ public:
     // The table a result column comes straight from; "" otherwise.
     std::string columnTable(int column) const;
     StoredValue column(int column) const;
+    // A number column read without the stored form's variant, for readers of many rows: the number
+    // when the column holds a whole or a real number, none otherwise.
+    std::optional<double> numberColumn(int column) const;
     std::vector<StoredValue> row() const;
 
 private:

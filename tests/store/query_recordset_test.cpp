@@ -38,6 +38,21 @@ TEST_F(QueryRecordsetTest, DateParametersSelectTheRangeAndValuesAreTyped) {
     expectRunTimeError([&] { query.moveNext(); }, error_number::noCurrentRecord);
 }
 
+TEST_F(QueryRecordsetTest, ASecondQueryOnTheSameFileSeesWhatWasWrittenSinceAndFieldsByPlace) {
+    query.open(file, "SELECT COUNT(*) AS n FROM Tabela", {});
+    EXPECT_EQ(query.field("n"), Value(4));
+    execute(file, "INSERT INTO Tabela VALUES (5, '2026-03-03', '08:00:00', 'Pedra', 90, 'OK')");
+    query.open(file, "SELECT fase, receita FROM Tabela WHERE receita = ? ORDER BY fase", {Value("Pedra")});
+    const std::size_t mix = query.columnOf("RECEITA");
+    std::vector<Value> phases;
+    for (; !query.eof(); query.moveNext()) {
+        EXPECT_EQ(query.fieldAt(mix), Value("Pedra"));
+        phases.push_back(query.fieldAt(0));
+    }
+    EXPECT_EQ(phases, (std::vector<Value>{1, 3, 5}));
+    expectRunTimeError([&] { (void)query.fieldAt(2); }, error_number::itemNotFound);
+}
+
 TEST_F(QueryRecordsetTest, ParametersOfEveryKindAreBound) {
     struct Case {
         const char* sql;
