@@ -5,6 +5,7 @@
 #include "plant/plant_windows.h"
 #include "reports/export_windows.h"
 #include "reports/reports_windows.h"
+#include "reports/ticket_windows.h"
 #include "setup/setup_windows.h"
 
 namespace usina {
@@ -16,6 +17,7 @@ void registerStationWindows(Station& station) {
     registerPlantWindows(station);
     registerExportWindows(station);
     registerReportsWindows(station);
+    registerTicketWindows(station);
 }
 
 } // namespace usina

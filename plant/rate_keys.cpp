@@ -26,10 +26,8 @@ void FormRanvikv5::Form_KeyDown(int& KeyCode, int Shift) {
             if (numberIn(Txtprod_par.text()) == 0) {
                 tell("Não há carga para emitir o relatório.");
             } else {
-                showWindowNamed(
-                    "FormRelCarga",
-                    services.TranslateText(
-                        "Cupom de Carga ainda não disponível: F1 fechará a carga e imprimirá o cupom."));
+                // The ticket's load closes the load: a ticket already open is only brought forward.
+                st.formNamed("FormRelCarga").Show();
             }
             break;
         case forms::keys::up:

@@ -3,6 +3,7 @@
 #include "core/design.h"
 #include "platform/forms/window_system.h"
 #include "platform/value/conversions.h"
+#include "reports/print_window.h"
 
 #include <cmath>
 
@@ -118,35 +119,23 @@ bool ReportWindow::checkDateBox(forms::TextBox& box) {
 }
 
 void ReportWindow::printWindow(const std::function<void()>& firstStep) {
-    const auto prepare = [&] {
-        firstStep();
-        CmdOk.setVisible(false);
-        CmdImprimir.setVisible(false);
-    };
     const auto printFailed = [&] {
         CmdOk.setVisible(true);
         showNoPrinterDialog();
     };
     if (services.ErrorTrapEnabled == 1) {
         try {
-            prepare();
+            firstStep();
         } catch (const RunTimeError&) {
             printFailed();
             return;
         }
     } else {
-        prepare();
+        firstStep();
     }
-    try {
-        st.ws().printForm(*this);
-    } catch (const forms::ProgramEnded&) {
-        throw;
-    } catch (const std::exception&) {
+    if (!printWindowImage(*this, CmdOk, CmdImprimir)) {
         printFailed();
-        return;
     }
-    CmdOk.setVisible(true);
-    CmdImprimir.setVisible(true);
 }
 
 } // namespace usina

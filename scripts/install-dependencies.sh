@@ -3,7 +3,7 @@
 set -eu
 
 packages="g++ cmake ninja-build pkg-config qt6-base-dev libsqlite3-dev sqlite3 libsodium-dev libgtest-dev \
-libgmock-dev libbenchmark-dev fonts-dejavu-core xvfb xauth"
+libgmock-dev libbenchmark-dev fonts-dejavu-core xvfb xauth poppler-utils"
 
 missing=""
 for p in $packages; do

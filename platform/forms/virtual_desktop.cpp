@@ -138,6 +138,9 @@ void VirtualDesktop::printFormImage(Form& form) {
         throw RunTimeError(482, "Erro de impressora");
     }
     printed_.push_back(form.name());
+    if (printThrough_) {
+        printThrough_(form);
+    }
 }
 
 } // namespace usina::forms

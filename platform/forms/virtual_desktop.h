@@ -30,6 +30,8 @@ public:
     void answerMessageBox(int answer) { answers_.push_back(answer); }
     void setScreenWidth(int pixels) { screenWidth_ = pixels; }
     void setPrinterAvailable(bool available) { printerAvailable_ = available; }
+    // Printing goes on through this too (a renderer's real printing path) once the window is noted.
+    void printThrough(std::function<void(Form&)> print) { printThrough_ = std::move(print); }
 
     const std::vector<MessageBoxRequest>& messageBoxes() const { return messageBoxes_; }
     int beeps() const { return beeps_; }
@@ -67,6 +69,7 @@ private:
     int beeps_ = 0;
     int screenWidth_ = 800;
     bool printerAvailable_ = true;
+    std::function<void(Form&)> printThrough_;
     bool quit_ = false;
     MousePointer pointer_ = MousePointer::Default;
     int nestedDepth_ = 0;

@@ -127,20 +127,33 @@ void QtBackend::setMousePointer(forms::MousePointer pointer) {
 
 void QtBackend::printFormImage(forms::Form& form) {
     const QImage image = grabForm(form, false);
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull() || image.isNull()) {
+    const std::unique_ptr<QPrinter> printer = imagePrinter();
+    if (printer == nullptr || image.isNull()) {
         throw printerError();
     }
-    QPrinter printer(info, QPrinter::HighResolution);
-    printer.setDocName(toQString(form.caption()));
+    printer->setDocName(toQString(form.caption()));
     QPainter painter;
-    if (!painter.begin(&printer)) {
+    if (!painter.begin(printer.get())) {
         throw printerError();
     }
-    painter.drawImage(printedRect(image, printer), image);
+    painter.drawImage(printedRect(image, *printer), image);
     if (!painter.end()) {
         throw printerError();
     }
+}
+
+std::unique_ptr<QPrinter> QtBackend::imagePrinter() const {
+    if (!pdfFile_.empty()) {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(QString::fromStdString(pdfFile_.string()));
+        return printer;
+    }
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        return nullptr;
+    }
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 
 void QtBackend::quit() {

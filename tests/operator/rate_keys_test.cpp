@@ -1,7 +1,6 @@
 // The rate keys: Up and Down anywhere in the window step the rate bar, once from the window and once
-// more from the bar itself when it has the focus; F1 asks for the load ticket.
+// more from the bar itself when it has the focus; F1 without a load says there is none.
 
-#include "core/station_form.h"
 #include "platform/forms/key_codes.h"
 #include "setup/form_config.h"
 #include "tests/operator/operator_fixture.h"
@@ -65,34 +64,12 @@ TEST_F(OperatorTest, TheBarMovedBelowTwentyStandsAtTwenty) {
     EXPECT_EQ(process().ProductionTarget, 20);
 }
 
-// A stand-in for the load ticket, which lives above the main window's folder.
-class FormRelCarga : public StationForm {
-public:
-    explicit FormRelCarga(Station& station) : StationForm(station, "FormRelCarga") {}
-};
-
-TEST_F(OperatorTest, F1WithNoLoadSaysSoAndWithALoadShowsTheTicketOnceTheProgramHasIt) {
+TEST_F(OperatorTest, F1WithNoLoadSaysSo) {
     start();
     main().Txtprod_par.setText("0,00");
     ws().pressKey(keys::f1);
     EXPECT_EQ(line(), "Não há carga para emitir o relatório.");
-
-    clearLine();
-    main().Txtprod_par.setText("1,25");
-    ws().pressKey(keys::f1);
-    EXPECT_EQ(line(), "Cupom de Carga ainda não disponível: F1 fechará a carga e imprimirá o cupom.");
     EXPECT_EQ(errorLogRows(), 0);
-}
-
-TEST_F(OperatorTest, F1WithALoadShowsTheLoadTicket) {
-    create();
-    station->defineForm<FormRelCarga>();
-    station->run();
-    main().Txtprod_par.setText("1,25");
-    ws().pressKey(keys::f1);
-    ASSERT_NE(station->ws().peek<FormRelCarga>(), nullptr);
-    EXPECT_TRUE(station->ws().peek<FormRelCarga>()->visible());
-    EXPECT_EQ(line(), "");
 }
 
 } // namespace usina::test

@@ -8,14 +8,10 @@
 #include "tests/station/station_fixture.h"
 #include "tests/support_qt/cut_texts.h"
 #include "tests/support_qt/offscreen_application.h"
+#include "tests/support_qt/shown_texts.h"
 
-#include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
-#include <QGroupBox>
 #include <QImage>
-#include <QLabel>
-#include <QLineEdit>
 
 #include <filesystem>
 #include <set>
@@ -49,27 +45,6 @@ int colourCount(const QImage& image) {
         }
     }
     return static_cast<int>(seen.size());
-}
-
-// Every text the window shows on screen: title, menus, captions, labels, buttons and boxes.
-std::vector<QString> shownTexts(QWidget& window) {
-    std::vector<QString> texts{window.windowTitle()};
-    for (auto* w : window.findChildren<QLabel*>()) {
-        texts.push_back(w->text());
-    }
-    for (auto* w : window.findChildren<QGroupBox*>()) {
-        texts.push_back(w->title());
-    }
-    for (auto* w : window.findChildren<QAbstractButton*>()) {
-        texts.push_back(w->text());
-    }
-    for (auto* w : window.findChildren<QLineEdit*>()) {
-        texts.push_back(w->text());
-    }
-    for (auto* a : window.findChildren<QAction*>()) {
-        texts.push_back(a->text());
-    }
-    return texts;
 }
 
 } // namespace

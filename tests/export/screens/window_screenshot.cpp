@@ -4,11 +4,9 @@
 #include "platform/qt/grab_form.h"
 #include "tests/support_qt/cut_texts.h"
 #include "tests/support_qt/offscreen_application.h"
+#include "tests/support_qt/shown_texts.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
 
 #include <filesystem>
 #include <set>
@@ -16,26 +14,6 @@
 namespace usina::test {
 
 namespace {
-
-std::vector<std::string> untranslatedTexts(const QWidget& window) {
-    std::vector<QString> texts{window.windowTitle()};
-    for (auto* w : window.findChildren<QLabel*>()) {
-        texts.push_back(w->text());
-    }
-    for (auto* w : window.findChildren<QAbstractButton*>()) {
-        texts.push_back(w->text());
-    }
-    for (auto* w : window.findChildren<QLineEdit*>()) {
-        texts.push_back(w->text());
-    }
-    std::vector<std::string> missing;
-    for (const QString& text : texts) {
-        if (text.contains("######") || text.contains("naotem")) {
-            missing.push_back(text.toStdString());
-        }
-    }
-    return missing;
-}
 
 // A blank or half-drawn window has very few.
 int colourCount(const QImage& image) {
