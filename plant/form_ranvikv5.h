@@ -257,8 +257,6 @@ private:
     void readMoistures();
 
     // A window of a folder above this one, shown by its name; one this program does not hold yet says so.
-    void showWindowNamed(const std::string& name, const std::string& missingMessage);
-    void showMenuWindow(const forms::MenuItem& item, const std::string& name);
     void tell(const std::string& text);
 
     // The groups of the module's state this window uses.

@@ -6,24 +6,7 @@
 #include "plant/form_ranvikv5.h"
 #include "setup/form_altera_rec.h"
 
-#include <algorithm>
-
 namespace usina {
-
-namespace {
-
-// A menu caption as the operator reads it, without its access-key marker.
-std::string withoutAccessKey(std::string caption) {
-    caption.erase(std::remove(caption.begin(), caption.end(), '&'), caption.end());
-    return caption;
-}
-
-} // namespace
-
-void FormRanvikv5::showMenuWindow(const forms::MenuItem& item, const std::string& name) {
-    showWindowNamed(name, services.TranslateText("Janela ainda não disponível:") + " " +
-                              withoutAccessKey(item.caption()));
-}
 
 // The mix editor needs level 2, unless the users screen left the login gate open.
 void FormRanvikv5::mnualt_Click() {
@@ -42,16 +25,16 @@ void FormRanvikv5::mnualt_Click() {
 }
 
 void FormRanvikv5::mnugra_Click() {
-    services.RunTrapped(name(), "mnugra", [this] { showMenuWindow(mnugra, "FormDatas"); });
+    services.RunTrapped(name(), "mnugra", [this] { st.formNamed("FormDatas").Show(); });
 }
 
 // Any user may reach his own password: no login first.
 void FormRanvikv5::mnusenha_Click() {
-    services.RunTrapped(name(), "mnusenha", [this] { showMenuWindow(mnusenha, "FormSenha"); });
+    services.RunTrapped(name(), "mnusenha", [this] { st.formNamed("FormSenha").Show(); });
 }
 
 void FormRanvikv5::mnulingua_Click() {
-    showMenuWindow(mnulingua, "Idioma");
+    st.formNamed("Idioma").Show();
 }
 
 void FormRanvikv5::mnusai_Click() {
@@ -69,19 +52,19 @@ void FormRanvikv5::mnusil_Click() {
 }
 
 void FormRanvikv5::mnurelplacas_Click() {
-    services.RunTrapped(name(), "mnurelplacas", [this] { showMenuWindow(mnurelplacas, "FormRelPlaca"); });
+    services.RunTrapped(name(), "mnurelplacas", [this] { st.formNamed("FormRelPlaca").Show(); });
 }
 
 void FormRanvikv5::mnurelprod_Click() {
-    services.RunTrapped(name(), "mnurelprod", [this] { showMenuWindow(mnurelprod, "FormRelProducao"); });
+    services.RunTrapped(name(), "mnurelprod", [this] { st.formNamed("FormRelProducao").Show(); });
 }
 
 void FormRanvikv5::mnuRelConMat_Click() {
-    services.RunTrapped(name(), "mnuRelConMat", [this] { showMenuWindow(mnuRelConMat, "FormRelMateriais"); });
+    services.RunTrapped(name(), "mnuRelConMat", [this] { st.formNamed("FormRelMateriais").Show(); });
 }
 
 void FormRanvikv5::mnuRelTemp_Click() {
-    services.RunTrapped(name(), "mnuRelTemp", [this] { showMenuWindow(mnuRelTemp, "FormRelTemp"); });
+    services.RunTrapped(name(), "mnuRelTemp", [this] { st.formNamed("FormRelTemp").Show(); });
 }
 
 void FormRanvikv5::mnuout_Click() {

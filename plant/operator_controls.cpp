@@ -38,14 +38,4 @@ void FormRanvikv5::tell(const std::string& text) {
     services.ShowOccurrence(services.TranslateText(text));
 }
 
-// The windows of the reports, the export, the users and the language live above this folder: they are
-// reached by name. A program built without one of them tells the operator instead of failing.
-void FormRanvikv5::showWindowNamed(const std::string& name, const std::string& missingMessage) {
-    if (forms::Form* window = st.ws().formNamed(name)) {
-        window->Show();
-    } else {
-        services.ShowOccurrence(missingMessage);
-    }
-}
-
 } // namespace usina
