@@ -120,20 +120,33 @@ int stepsIn(double fullScale, double step) {
     return static_cast<int>(std::min(100.0, std::floor(fullScale / step * (1 + 1e-9))));
 }
 
+// Small scales need the tenth to be readable; the temperatures show whole degrees.
+QString readingOf(const NeedleGaugeState& state) {
+    const char* mask = state.fullScale() > 0 && state.fullScale() < 10 ? "##0.0" : "##0";
+    return QString::fromStdString(formatNumber(state.value(), mask));
+}
+
 class DialPainter {
 public:
     DialPainter(QPainter& painter, const NeedleGaugeState& state, const GaugeLayout& layout)
         : painter_(painter), base_(painter.font()), state_(state), layout_(layout), dial_(state, layout.dial),
           colors_(dialColors(state.isGreyed())) {}
 
-    void paint() {
+    // Bottom to top: the face, the moving parts, the overlay.
+    void paintFace() {
         paintBezelAndFace();
         if (dial_.hasScale()) {
             paintBands();
             paintTicks();
         }
+    }
+
+    void paintMovingParts() {
         paintReading();
         paintNeedle();
+    }
+
+    void paintOverlay() {
         paintScaleLabels();
         paintCaption();
     }
@@ -225,9 +238,7 @@ private:
     void paintReading() {
         constexpr double belowBandEnds = 0.58; // the bands' outer ends lie 0.57 of the radius down
         constexpr double textRadius = faceRadius - 0.02;
-        // Small scales need the tenth to be readable; the temperatures show whole degrees.
-        const char* mask = state_.fullScale() > 0 && state_.fullScale() < 10 ? "##0.0" : "##0";
-        const QString value = QString::fromStdString(formatNumber(state_.value(), mask));
+        const QString value = readingOf(state_);
         const QString unit = QString::fromStdString(state_.unit());
         const QFont valueFont = dial_.fontOf(base_, 0.21, 10, true);
         const QFont unitFont = dial_.fontOf(base_, 0.13, 8, false);
@@ -358,10 +369,38 @@ GaugeLayout gaugeLayout(const NeedleGaugeState& state, const QSizeF& size, const
     return layout;
 }
 
+bool GaugeLook::sameDial(const GaugeLook& other) const {
+    return size == other.size && pixelRatio == other.pixelRatio && font == other.font &&
+           fullScale == other.fullScale && bands == other.bands && caption == other.caption &&
+           unit == other.unit && needleColor == other.needleColor && greyed == other.greyed;
+}
+
 NeedleGaugeWidget::NeedleGaugeWidget(const forms::NeedleGaugeState& state, QWidget* parent)
     : QWidget(parent), state_(state) {}
 
+GaugeLook NeedleGaugeWidget::lookNow() const {
+    GaugeLook look;
+    look.size = size();
+    look.pixelRatio = devicePixelRatioF();
+    look.font = font();
+    look.fullScale = state_.fullScale();
+    for (int i = 0; i < NeedleGaugeState::bandCount; ++i) {
+        look.bands[static_cast<std::size_t>(i)] = state_.band(i);
+    }
+    look.caption = state_.caption();
+    look.unit = state_.unit();
+    look.needleColor = state_.needleColor();
+    look.greyed = state_.isGreyed();
+    look.reading = readingOf(state_);
+    const DialGeometry anyDial(state_, QRectF(0, 0, 1, 1));
+    look.needleStep = std::lround(anyDial.angleOf(state_.value()) * 4);
+    return look;
+}
+
 void NeedleGaugeWidget::refresh() {
+    if (shown_ && *shown_ == lookNow()) {
+        return;
+    }
     update();
 }
 
@@ -373,12 +412,36 @@ QSize NeedleGaugeWidget::minimumSizeHint() const {
     return {80, 80};
 }
 
+void NeedleGaugeWidget::paintStillLayers(const GaugeLook& look) {
+    layout_ = gaugeLayout(state_, size(), font());
+    const auto layer = [&](void (DialPainter::*paint)()) {
+        QPixmap pixmap(size() * look.pixelRatio);
+        pixmap.setDevicePixelRatio(look.pixelRatio);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.setFont(font());
+        DialPainter dial(painter, state_, layout_);
+        (dial.*paint)();
+        return pixmap;
+    };
+    face_ = layer(&DialPainter::paintFace);
+    overlay_ = layer(&DialPainter::paintOverlay);
+}
+
 void NeedleGaugeWidget::paintEvent(QPaintEvent*) {
+    const GaugeLook look = lookNow();
+    if (!shown_ || !shown_->sameDial(look)) {
+        paintStillLayers(look);
+    }
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    const GaugeLayout layout = gaugeLayout(state_, size(), font());
-    DialPainter(painter, state_, layout).paint();
+    painter.drawPixmap(0, 0, face_);
+    DialPainter(painter, state_, layout_).paintMovingParts();
+    painter.drawPixmap(0, 0, overlay_);
+    shown_ = look;
 }
 
 } // namespace usina::qt

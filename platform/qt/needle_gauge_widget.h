@@ -10,10 +10,14 @@
 #include "platform/forms/needle_gauge_state.h"
 
 #include <QFont>
+#include <QPixmap>
 #include <QRectF>
 #include <QString>
 #include <QWidget>
 
+#include <array>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace usina::qt {
@@ -37,11 +41,31 @@ struct GaugeLayout {
 
 GaugeLayout gaugeLayout(const forms::NeedleGaugeState& state, const QSizeF& size, const QFont& base);
 
+// What a paint of the gauge depends on. Two values that put the needle on the same pixels and read
+// the same compare equal, so the regulation's small changes cost no paint.
+struct GaugeLook {
+    QSize size;
+    qreal pixelRatio = 1;
+    QFont font;
+    double fullScale = 0;
+    std::array<forms::GaugeBand, forms::NeedleGaugeState::bandCount> bands;
+    std::string caption;
+    std::string unit;
+    forms::Color needleColor = 0;
+    bool greyed = false;
+    QString reading;
+    long needleStep = 0; // the needle's angle in quarters of a degree
+
+    // The same dial, the needle and the reading aside.
+    bool sameDial(const GaugeLook& other) const;
+    bool operator==(const GaugeLook&) const = default;
+};
+
 class NeedleGaugeWidget : public QWidget {
 public:
     explicit NeedleGaugeWidget(const forms::NeedleGaugeState& state, QWidget* parent = nullptr);
 
-    // Schedules a repaint from the state as it is now.
+    // Schedules a repaint from the state as it is now, unless it would show what is shown already.
     void refresh();
     const forms::NeedleGaugeState& state() const { return state_; }
 
@@ -52,7 +76,15 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    GaugeLook lookNow() const;
+    // The dial's layers that stay put while the needle moves, painted once per dial.
+    void paintStillLayers(const GaugeLook& look);
+
     const forms::NeedleGaugeState& state_;
+    std::optional<GaugeLook> shown_;
+    GaugeLayout layout_;
+    QPixmap face_;    // bezel, face, bands and ticks, below the needle
+    QPixmap overlay_; // the scale's numbers and the caption, over the needle
 };
 
 } // namespace usina::qt

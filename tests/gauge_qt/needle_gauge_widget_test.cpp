@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QImage>
 
@@ -294,6 +295,58 @@ TEST(GaugeLayout, TheNeedleAtRestLeavesTheZeroReadable) {
         }
     }
     EXPECT_GT(ink, 3) << "no \"0\" where the layout puts it";
+}
+
+// Counts the paints a widget receives.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+        }
+        return false;
+    }
+};
+
+// The regulation rewrites the speeds every tick: a change that would leave the needle and the reading
+// on the same pixels costs no paint, a visible one does, and a band changed after the first paint
+// shows, though the dial's still layers are kept between paints.
+TEST(GaugeRepaint, FollowsWhatTheOperatorCanSeeAndNothingElse) {
+    application();
+    forms::NeedleGaugeState state = gaugeOf(beltGauge());
+    NeedleGaugeWidget widget(state);
+    widget.resize(110, 110);
+    PaintCounter counter;
+    widget.installEventFilter(&counter);
+    widget.show();
+    const auto paintsAfter = [&](const Writes& writes) {
+        for (const auto& [dispid, value] : writes) {
+            state.setProperty(dispid, value);
+        }
+        counter.paints = 0;
+        widget.refresh();
+        QApplication::processEvents();
+        return counter.paints;
+    };
+    QApplication::processEvents();
+
+    EXPECT_EQ(paintsAfter({{id::value, 35.001}}), 0);
+    EXPECT_EQ(paintsAfter({{id::value, 41}}), 1);
+    EXPECT_EQ(paintsAfter({{id::activeLook, 0}}), 1) << "greyed";
+    EXPECT_EQ(paintsAfter({{id::activeLook, -1}}), 1);
+
+    const QImage first = widget.grab().toImage();
+    const Dial before(first, gaugeLayout(state, widget.size(), QApplication::font()));
+    EXPECT_TRUE(before.bandAt(7.0 / 60, green));
+    EXPECT_EQ(paintsAfter({{id::bandIndex, 2}, {id::bandColor, 0xFF0000}}), 1);
+    const QImage image = widget.grab().toImage();
+    const Dial after(image, gaugeLayout(state, widget.size(), QApplication::font()));
+    EXPECT_TRUE(after.bandAt(7.0 / 60, QColor(0, 0, 255))) << "the new band colour";
+    EXPECT_FALSE(after.bandAt(7.0 / 60, green));
+    EXPECT_TRUE(after.needleAt(41.0 / 60));
 }
 
 } // namespace
