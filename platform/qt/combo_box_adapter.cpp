@@ -73,6 +73,7 @@ public:
         };
         list_ = combo_->view();
         list_->installEventFilter(this);
+        withoutScrollBarMenus(*list_);
     }
 
     void apply(forms::Property property) override {

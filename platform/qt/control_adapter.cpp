@@ -9,6 +9,7 @@
 
 #include <QFocusEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <array>
@@ -50,6 +51,11 @@ void ControlAdapter::watch(QWidget* inner) {
     inner->setContextMenuPolicy(Qt::NoContextMenu);
     inner->setAcceptDrops(false);
     inner->installEventFilter(this);
+}
+
+void ControlAdapter::withoutScrollBarMenus(QAbstractScrollArea& area) {
+    area.horizontalScrollBar()->setContextMenuPolicy(Qt::NoContextMenu);
+    area.verticalScrollBar()->setContextMenuPolicy(Qt::NoContextMenu);
 }
 
 QRect ControlAdapter::widgetRect() const {

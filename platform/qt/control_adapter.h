@@ -5,6 +5,7 @@
 
 #include "platform/forms/control.h"
 
+#include <QAbstractScrollArea>
 #include <QObject>
 #include <QPalette>
 #include <QPointer>
@@ -50,6 +51,8 @@ protected:
     void adopt(QWidget* widget);
     // Filters a further widget inside the kind's widget (a line edit, a list's viewport).
     void watch(QWidget* inner);
+    // A list's own scroll bars offer no menu of the toolkit's, which would speak English.
+    static void withoutScrollBarMenus(QAbstractScrollArea& area);
     forms::WindowSystem& windowSystem() const;
 
     // Mouse input while the form takes input; true uses it up.

@@ -28,6 +28,7 @@ public:
         list_->setUniformItemSizes(true);
         adopt(list_);
         watch(list_->viewport());
+        withoutScrollBarMenus(*list_);
     }
 
     void apply(forms::Property property) override {
