@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -75,6 +76,9 @@ TEST_F(ControllerLoss, AControllerPulledAwayAndBackIsUsedAgainAndItsLossLoggedOn
     ASSERT_TRUE(answersUsed());
 
     plant->kill();
+    // Its device goes with it: the stale link would lead to whatever pseudo-terminal takes its number,
+    // another program's on a busy machine.
+    std::filesystem::remove(link);
     ASSERT_TRUE(lineShows("Falha de Comunicação"));
     ASSERT_TRUE(eventually([&] { return station->status("reading1") == "0"; }, 30s));
     // Longer than the port's wait between two tries at opening the device again.
