@@ -77,6 +77,8 @@ bool VerifyPassword(store::TableRecordset& users, const std::string& typed) {
     if (passwords::needsNewHash(stored)) {
         users("senha1") = Value(HashPassword(typed));
         users.update();
+        // The old value, perhaps the password as typed, must not stay readable in the file or its log.
+        users.purgeOldVersions();
     }
     return true;
 }

@@ -17,7 +17,8 @@ std::string HashPassword(const std::string& typed);
 
 // Is `typed` the password of the users table's current row (senha1)? The comparison is exact and
 // case-sensitive. A password found stored as typed, or hashed at another cost, is hashed anew and saved
-// in that row at once. No current row, or a Null password: false.
+// in that row at once, and the old value is purged from the file and its log. No current row, or a Null
+// password: false.
 bool VerifyPassword(store::TableRecordset& users, const std::string& typed);
 
 namespace passwords {

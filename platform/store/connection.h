@@ -1,7 +1,8 @@
 #pragma once
 // One SQLite connection to an existing database file: checked before SQLite opens it, opened without
 // the right to create, in WAL mode, with a bounded wait for other programs' locks and the key collation;
-// a file whose key indexes were built in an older key order has them rebuilt first.
+// a file whose key indexes were built in an older key order has them rebuilt first. What its writes
+// overwrite or delete is zeroed, never left behind in the file's free space.
 
 #include "platform/store/statement.h"
 
@@ -40,6 +41,9 @@ public:
     void setLockWait(std::chrono::milliseconds wait);
     bool durableCommits() const { return durable_; }
     void setDurableCommits(bool durable);
+    // Copies the write-ahead log into the file and truncates it to nothing, so no earlier version of a
+    // page is left in the log. False when another connection's reader or writer stands in the way.
+    bool truncateLog() const;
 
 private:
     void configure(Access access);

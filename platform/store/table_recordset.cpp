@@ -530,6 +530,14 @@ std::size_t TableRecordset::waitingCount() const {
     return impl_->waiting.size();
 }
 
+bool TableRecordset::purgeOldVersions() {
+    impl_->requireOpen();
+    return impl_->guarded([&] {
+        impl_->catchUp();
+        return !impl_->writes->hasWaiting(impl_->file()) && impl_->connection->truncateLog();
+    });
+}
+
 const std::string& TableRecordset::tableName() const {
     return impl_->table;
 }

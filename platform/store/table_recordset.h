@@ -93,6 +93,10 @@ public:
     int recordCount() const;
     // This recordset's rows that wait for their file.
     std::size_t waitingCount() const;
+    // Copies what was saved into the file itself and empties the file's write-ahead log, so no earlier
+    // version of a changed row is left in either (a password replaced by its hash). A file whose writes
+    // are kept, or that another program reads, keeps its log for now (the last close empties it): false.
+    bool purgeOldVersions();
 
     const std::string& tableName() const;
 

@@ -3,6 +3,9 @@
 #include "access/login_gate.h"
 #include "tests/users/users_fixture.h"
 
+#include <fstream>
+#include <iterator>
+
 namespace usina::test {
 
 TEST_F(UsersTest, EachLevelOpensItsOwnWay) {
@@ -83,6 +86,27 @@ TEST_F(UsersTest, APasswordStoredAsTypedIsHashedAtItsFirstIdentification) {
     identify("antigo", "Velha1");
     EXPECT_EQ(takeMessage(), "");
     EXPECT_EQ(storedPassword("antigo"), hashed);
+}
+
+// The raw bytes of the users' file and of its log: the password as typed is gone from both once hashed,
+// though an older installation's file, or a hand reset while the station runs, put it there.
+TEST_F(UsersTest, APasswordHashedFromPlainTextLeavesNoCopyInTheFileOrItsLog) {
+    const std::string typed = "Legivel-8431";
+    sql("datranvik.mdb", "INSERT INTO senhas (login1, senha1, permissao) VALUES ('antigo', '" + typed +
+                             "', '1'), ('velho', 'Outra-77', '2')");
+    const auto onDisk = [&] {
+        std::string bytes;
+        for (const char* file : {"datranvik.mdb", "datranvik.mdb-wal"}) {
+            std::ifstream in(folder.path() / file, std::ios::binary);
+            bytes.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        }
+        return bytes.find(typed) != std::string::npos;
+    };
+    ASSERT_TRUE(onDisk());
+    identify("antigo", typed);
+    EXPECT_EQ(takeMessage(), "");
+    EXPECT_TRUE(passwords::isHash(storedPassword("antigo")));
+    EXPECT_FALSE(onDisk());
 }
 
 TEST_F(UsersTest, AHashOfAnotherCostIsHashedAnewAtTheNextIdentification) {
