@@ -38,6 +38,13 @@ void LoginDialog::Form_Load() {
 
 void LoginDialog::Form_Unload(int& Cancel) {
     Cancel = 1;
+    putAway();
+}
+
+// Hidden between uses with the name kept and the password gone: every showing asks for it afresh, so a
+// log-out (the stop of the plant, the constants menu) is not undone by pressing OK again.
+void LoginDialog::putAway() {
+    txtPassword.setText("");
     Hide();
 }
 
@@ -62,12 +69,12 @@ void LoginDialog::CmdOk_Click() {
     }
     const std::string level = storedLevel();
     access.UserLevel = level;
-    Hide();
+    putAway();
     admit(userLevelValue(level));
 }
 
 void LoginDialog::cmdCancel_Click() {
-    Hide();
+    putAway();
 }
 
 // The key lookup is the table's own (letter case aside); the row found stays current for the checks.

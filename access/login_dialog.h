@@ -2,7 +2,7 @@
 // The one design of the three logins: a name and a password checked against the users table, the
 // level of the user who passes going into UserLevel. The dialogs differ only in the level they ask for
 // and in what they do once the password was checked; they are hidden, never unloaded, so the name
-// typed last is there the next time.
+// typed last is there the next time (the password never is).
 
 #include "core/access_state.h"
 #include "core/station_form.h"
@@ -47,6 +47,7 @@ protected:
 
 private:
     void layOut();
+    void putAway();
     bool findUser();
     bool passwordMatches();
     void refusePassword();

@@ -1,6 +1,7 @@
 // The logins: one sequence of checks in three dialogs, what each leaves behind, and what the start
 // login hands back to the main window.
 
+#include "platform/forms/key_codes.h"
 #include "tests/operator/operator_fixture.h"
 
 namespace usina::test {
@@ -75,19 +76,19 @@ INSTANTIATE_TEST_SUITE_P(
                       LoginCase{"WrongPasswordAtTheStart", Dialog::Start, "ana", "segredo", "Senha inválida.",
                                 true, "0", "", ""},
                       LoginCase{"LevelTooLowForTheConstants", Dialog::Constants, "ana", "Segredo",
-                                "Você não tem acesso as configurações!", false, "1", "Segredo", ""},
+                                "Você não tem acesso as configurações!", false, "1", "", ""},
                       LoginCase{"LevelTooLowForTheMixes", Dialog::Mixes, "ana", "Segredo",
-                                "Você não acesso aos Traços", false, "1", "Segredo", ""},
+                                "Você não acesso aos Traços", false, "1", "", ""},
                       LoginCase{"LevelZeroMayNotStart", Dialog::Start, "zero", "z",
-                                "Você não tem permissão para iniciar a usina!", false, "0", "z", ""},
+                                "Você não tem permissão para iniciar a usina!", false, "0", "", ""},
                       LoginCase{"LevelOneMayStart", Dialog::Start, "ana", "Segredo", "Acesso liberado!",
-                                false, "1", "Segredo", ""},
+                                false, "1", "", ""},
                       LoginCase{"LevelThreeOpensTheConstants", Dialog::Constants, "kremo", "kremo", "", false,
-                                "3", "kremo", "FormConfig"},
+                                "3", "", "FormConfig"},
                       LoginCase{"LevelTwoIsNotEnoughForTheConstants", Dialog::Constants, "bia", "b2",
-                                "Você não tem acesso as configurações!", false, "2", "b2", ""},
+                                "Você não tem acesso as configurações!", false, "2", "", ""},
                       LoginCase{"LevelThreeOpensTheMixes", Dialog::Mixes, "kremo", "kremo", "", false, "3",
-                                "kremo", "FormAltera_rec"}),
+                                "", "FormAltera_rec"}),
     ByLabel());
 
 TEST_F(LoginTest, TheNameIsFoundWhateverItsCaseAndKeptAsTyped) {
@@ -112,13 +113,17 @@ TEST_F(LoginTest, CancelAndTheCloseBoxHideTheDialogWithItsNameAndChangeNothing) 
     FormLogin3& login = window<FormLogin3>();
     login.Show();
     type(login.txtUserName, "bia");
+    type(login.txtPassword, "b2");
     ws().click(login.cmdCancel);
     EXPECT_FALSE(login.visible());
+    EXPECT_EQ(login.txtPassword.text(), "");
     login.Show();
+    type(login.txtPassword, "b2");
     ws().closeByPerson(login);
     EXPECT_TRUE(login.isLoaded());
     EXPECT_FALSE(login.visible());
     EXPECT_EQ(login.txtUserName.text(), "bia");
+    EXPECT_EQ(login.txtPassword.text(), "");
     EXPECT_EQ(access().UserLevel, "2");
     EXPECT_EQ(line(), "");
 }
@@ -158,6 +163,31 @@ TEST_F(LoginTest, TheConstantsLoginReopensOnTheEmptyPasswordUnderTheLastName) {
     EXPECT_EQ(login.txtPassword.text(), "");
     EXPECT_TRUE(login.txtPassword.hasFocus());
     EXPECT_EQ(access().UserLevel, "0");
+}
+
+// The stop logs the user out. The start login comes back with his name and the focus on OK, as he left
+// it, but without his password: OK, or Enter, does not let him in again.
+TEST_F(LoginTest, AfterTheStopTheStartLoginAsksForThePasswordAgain) {
+    fillMoistures();
+    logInToStart("ana", "Segredo");
+    ws().click(main().CmdLiga);
+    ASSERT_EQ(main().CmdLiga.caption(), "Desligar");
+    ws().click(main().CmdLiga);
+    ASSERT_TRUE(desktop.runUntil([&] { return main().CmdLiga.caption() == "Iniciar Processo"; }, 120));
+    EXPECT_EQ(access().UserLevel, "0");
+
+    clearLine();
+    ws().click(main().CmdLiga);
+    FormLogin5& login = window<FormLogin5>();
+    ASSERT_TRUE(login.visible());
+    EXPECT_EQ(login.txtUserName.text(), "ana");
+    EXPECT_EQ(login.txtPassword.text(), "");
+    EXPECT_TRUE(login.cmdOK.hasFocus());
+    ws().pressKey(forms::keys::enter, 0, forms::keys::enter);
+    EXPECT_EQ(line(), "Senha inválida.");
+    EXPECT_EQ(access().UserLevel, "0");
+    ws().click(main().CmdLiga);
+    EXPECT_EQ(main().CmdLiga.caption(), "Iniciar Processo");
 }
 
 // A level-1 user passed the constants login: the plant starts with no further login.
