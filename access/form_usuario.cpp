@@ -2,6 +2,7 @@
 
 #include "access/passwords.h"
 #include "core/design.h"
+#include "platform/store/key_order/key_order.h"
 #include "platform/value/conversions.h"
 
 namespace usina {
@@ -17,6 +18,11 @@ bool isLevelKey(int key) {
 
 bool isBlank(const std::string& text) {
     return text.find_first_not_of(' ') == std::string::npos;
+}
+
+// Every spelling the key finds the built-in user by ("KREMO", "Kremo") names him.
+bool namesProtectedUser(const std::string& name) {
+    return store::compareKeys(name, FormUsuario::protectedName) == 0;
 }
 
 } // namespace
@@ -119,30 +125,29 @@ void FormUsuario::Cmdincluir_Click() {
     fillUserList();
 }
 
-// Altering a user also gives him his user name back as his password.
+// Altering a user also gives him his user name back as his password. The built-in user keeps his name as
+// stored, whatever spelling found him.
 void FormUsuario::Cmdalterar_Click() {
     if (!userIsComplete()) {
         return;
     }
-    const std::string name = txtusuario.text();
-    if (!seekUser(name)) {
+    const std::string typed = txtusuario.text();
+    if (!seekUser(typed)) {
         refuse("Usuário não existe");
         return;
     }
-    writeUserRow(name);
+    writeUserRow(namesProtectedUser(typed) ? toText(db.UsersRecordset.field("login1")) : typed);
     fillUserList();
 }
 
-// The protected name is compared exactly; the row the key finds is protected too, since another spelling
-// of the name finds the built-in user and would leave the plant without it.
+// Deleting the built-in user would leave the plant without its one sure level-3 user.
 void FormUsuario::Cmddeletar_Click() {
     const std::string name = txtusuario.text();
-    const bool found = seekUser(name);
-    if (name == protectedName || (found && toText(db.UsersRecordset.field("login1")) == protectedName)) {
+    if (namesProtectedUser(name)) {
         tell("Não pode excluir kremo");
         return;
     }
-    if (!found) {
+    if (!seekUser(name)) {
         refuse("Login Invalido");
         return;
     }

@@ -83,13 +83,27 @@ TEST_F(UserMaintenance, DeletingRemovesTheUserButNeverKremo) {
     EXPECT_EQ(userCount(), 1);
 }
 
-// The key finds the built-in user in any letter case: that spelling must not delete it either.
-TEST_F(UserMaintenance, TheProtectedNameInAnotherCaseIsNotDeletedEither) {
+// The key finds the built-in user in any letter case: "Alterar" under another spelling keeps his name
+// as stored, and no spelling deletes him, also where an older station stored another one.
+TEST_F(UserMaintenance, TheBuiltInUserKeepsHisNameAndStaysUnderAnySpelling) {
     FormUsuario& window = openUsers();
-    act(window.Cmddeletar, "Kremo", "");
-    EXPECT_EQ(takeMessage(), "Não pode excluir kremo");
-    EXPECT_EQ(userCount(), 1);
+    act(window.Cmdalterar, "KREMO", "3");
+    EXPECT_EQ(takeMessage(), "");
     EXPECT_EQ(window.txtusuario.items(), (std::vector<std::string>{"kremo"}));
+    EXPECT_TRUE(passwords::matches(storedPassword("kremo"), "kremo"));
+    for (const char* spelling : {"KREMO", "Kremo", "kremo"}) {
+        SCOPED_TRACE(spelling);
+        act(window.Cmddeletar, spelling, "");
+        EXPECT_EQ(takeMessage(), "Não pode excluir kremo");
+    }
+    EXPECT_EQ(userCount(), 1);
+
+    sql("datranvik.mdb", "UPDATE senhas SET login1 = 'KREMO'");
+    act(window.Cmddeletar, "kremo", "");
+    EXPECT_EQ(takeMessage(), "Não pode excluir kremo");
+    act(window.Cmddeletar, "krémo", "");
+    EXPECT_EQ(takeMessage(), "Login Invalido");
+    EXPECT_EQ(userCount(), 1);
 }
 
 TEST_F(UserMaintenance, AUserWithoutNameOrLevelIsNeitherAddedNorAltered) {
