@@ -39,14 +39,13 @@ void FormSenha::wireHandlers() {
     botusu.Click = [this] { botusu_Click(); };
 }
 
-// Nothing opens before an identification. The password window loads hidden here, its name box open
-// until an identification below level 3 locks it.
+// Nothing opens before an identification. The password window's name box is left as the last
+// identification set it: a user below level 3 who has it open keeps it locked to his own name.
 void FormSenha::Form_Load() {
     services.TranslateForm(*this);
     botsenha.setEnabled(false);
     botusu.setEnabled(false);
     h_senha.setEnabled(false);
-    st.form<trocasenha>().txtnome.setEnabled(true);
 }
 
 // Leaving the window with "Senhas" clear closes the login gate again.
@@ -80,11 +79,13 @@ void FormSenha::txtsenha_LostFocus() {
         return;
     }
     users.UserAdminLevel = toText(db.UsersRecordset.field("permissao"));
+    users.IdentifiedUserName = txtnome.text();
     openTheWayForLevel(users.UserAdminLevel);
     botsenha.SetFocus();
 }
 
-// Level 3 manages the users and the switch; below it a user may change only his own password.
+// Level 3 manages the users and the switch; below it a user may change only his own password, and the
+// password window locks its name box to him.
 void FormSenha::openTheWayForLevel(const std::string& level) {
     const double value = toDouble(Value(level));
     if (value > 2) {
@@ -94,14 +95,8 @@ void FormSenha::openTheWayForLevel(const std::string& level) {
     }
     if (value < 3) {
         botsenha.setEnabled(true);
-        lockPasswordChangeToThisUser();
     }
-}
-
-void FormSenha::lockPasswordChangeToThisUser() {
-    trocasenha& change = st.form<trocasenha>();
-    change.txtnome.setText(txtnome.text());
-    change.txtnome.setEnabled(false);
+    st.form<trocasenha>().followIdentification();
 }
 
 void FormSenha::botsenha_Click() {

@@ -36,7 +36,6 @@ private:
     void wireHandlers();
     // The steps of the identification.
     void openTheWayForLevel(const std::string& level);
-    void lockPasswordChangeToThisUser();
 };
 
 } // namespace usina

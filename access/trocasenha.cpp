@@ -1,6 +1,7 @@
 #include "access/trocasenha.h"
 
 #include "access/passwords.h"
+#include "access/user_level.h"
 #include "core/design.h"
 
 namespace usina {
@@ -37,6 +38,20 @@ void trocasenha::wireHandlers() {
 
 void trocasenha::Form_Load() {
     services.TranslateForm(*this);
+    followIdentification();
+}
+
+bool trocasenha::mayNameAnyUser() const {
+    return userLevelValue(users.UserAdminLevel) >= 3;
+}
+
+void trocasenha::followIdentification() {
+    if (mayNameAnyUser()) {
+        txtnome.setEnabled(true);
+        return;
+    }
+    txtnome.setText(users.IdentifiedUserName);
+    txtnome.setEnabled(false);
 }
 
 void trocasenha::txtnome_KeyPress(int& KeyAscii) {
@@ -92,9 +107,9 @@ bool trocasenha::passwordsAgree() {
 }
 
 // The users table's current row is shared with the logins, which may have moved it since the name was
-// checked: the row is sought again by the name shown, so no other user's password is ever changed.
+// checked: the row is sought again, by the name shown or, below level 3, by the identified user's own.
 void trocasenha::storeNewPassword() {
-    if (!seekUser(txtnome.text())) {
+    if (!seekUser(mayNameAnyUser() ? txtnome.text() : users.IdentifiedUserName)) {
         refuse("Login Inválido");
         return;
     }

@@ -1,6 +1,6 @@
 #pragma once
-// The change of password. Loaded hidden by the users screen, which may preset and lock the name; it
-// closes itself after a change.
+// The change of password. Its name box follows the last identification in the users screen: a user
+// below level 3 finds his own name there, locked. It closes itself after a change.
 
 #include "access/users_form.h"
 #include "platform/forms/label.h"
@@ -13,6 +13,8 @@ public:
     explicit trocasenha(Station& station);
 
     void Form_Load() override;
+    // Presets and locks the name box to the user identified last, unless he is of level 3.
+    void followIdentification();
     void txtnome_KeyPress(int& KeyAscii);
     void txtsenha_KeyPress(int& KeyAscii);
     void txtconfirma_KeyPress(int& KeyAscii);
@@ -34,6 +36,7 @@ private:
     bool bothPasswordsTyped();
     bool passwordsAgree();
     void storeNewPassword();
+    bool mayNameAnyUser() const;
 };
 
 } // namespace usina

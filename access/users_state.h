@@ -7,8 +7,9 @@
 namespace usina {
 
 struct UsersState {
-    // The level, as text, of the user identified last in the users screen.
+    // The level, as text, of the user identified last in the users screen, and his name as typed.
     std::string UserAdminLevel;
+    std::string IdentifiedUserName;
 };
 
 } // namespace usina

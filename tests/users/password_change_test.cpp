@@ -38,6 +38,30 @@ TEST_F(PasswordChange, AUserBelowLevelThreeChangesHisOwnPassword) {
     EXPECT_EQ(takeMessage(), "");
 }
 
+// The users screen opened and closed again while the change is on screen: its load must not unlock the
+// name box, and the change still goes to the identified user alone.
+TEST_F(PasswordChange, ReopeningTheUsersScreenKeepsTheNameLockedToTheUserBelowLevelThree) {
+    storeUser("operador", "op1", "1");
+    trocasenha& change = openChangeAs("operador", "op1");
+    ws().clickMenu(main().mnusenha);
+    ASSERT_TRUE(senha().visible());
+    ws().closeByPerson(senha());
+
+    ASSERT_TRUE(change.visible());
+    EXPECT_FALSE(change.txtnome.enabled());
+    EXPECT_EQ(change.txtnome.text(), "operador");
+    ws().focusByPerson(change.txtnome);
+    EXPECT_FALSE(change.txtnome.hasFocus());
+    // The focus came back to the empty confirmation: leaving it says "Senha em Branco".
+    ws().focusByPerson(change.txtsenha);
+    takeMessage();
+    typeAndEnter("Nova-8");
+    typeAndEnter("Nova-8");
+    EXPECT_EQ(takeMessage(), "Senha Alterada ");
+    EXPECT_TRUE(passwords::matches(storedPassword("operador"), "Nova-8"));
+    EXPECT_TRUE(passwords::matches(storedPassword("kremo"), "kremo"));
+}
+
 TEST_F(PasswordChange, BlankOrDifferingPasswordsChangeNothing) {
     storeUser("operador", "op1", "1");
     const std::string before = storedPassword("operador");
