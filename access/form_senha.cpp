@@ -4,6 +4,7 @@
 #include "access/login_gate.h"
 #include "access/passwords.h"
 #include "access/trocasenha.h"
+#include "core/access_state.h"
 #include "core/design.h"
 #include "platform/value/conversions.h"
 
@@ -48,10 +49,15 @@ void FormSenha::Form_Load() {
     h_senha.setEnabled(false);
 }
 
-// Leaving the window with "Senhas" clear closes the login gate again.
+// Leaving the window with "Senhas" clear closes the login gate again, and the level it gave is gone.
 void FormSenha::Form_Unload(int& Cancel) {
     (void)Cancel;
-    st.group<LoginGate>().FullAccessFlag = h_senha.value() == 1 ? 1 : 0;
+    LoginGate& gate = st.group<LoginGate>();
+    const bool gateWasOpen = gate.FullAccessFlag == 1;
+    gate.FullAccessFlag = h_senha.value() == 1 ? 1 : 0;
+    if (gateWasOpen && gate.FullAccessFlag == 0) {
+        st.group<AccessState>().UserLevel = std::string("0");
+    }
 }
 
 void FormSenha::txtnome_KeyPress(int& KeyAscii) {
