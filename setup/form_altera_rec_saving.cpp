@@ -7,6 +7,7 @@
 #include "platform/value/text.h"
 #include "setup/form_altera_rec.h"
 #include "setup/form_config.h"
+#include "setup/lowest_rate.h"
 #include "setup/mix_boxes.h"
 #include "setup/mix_rules.h"
 
@@ -168,13 +169,19 @@ bool FormAltera_rec::withinProductionLimit(const SavingButton& button) {
     return true;
 }
 
-// The rate against 20 t/h and the maximum rate as typed on the constants screen, as exact decimals.
+// The rate against the lowest rate and the maximum rate as typed on the constants screen, as exact
+// decimals. The maximum may be an edit not yet applied there, so it may hold no number.
 bool FormAltera_rec::withinRateBounds(const SavingButton& button) {
-    const std::string typedMaximum = st.form<FormConfig>().Txttonhmax.text();
+    const FormConfig& constants = st.form<FormConfig>();
+    const std::string typedMaximum = constants.Txttonhmax.text();
+    if (!isNumeric(typedMaximum)) {
+        refuse(services.TranslateText("Valor inválido nas constantes:") + " " + constants.rateMaximumPlace());
+        return false;
+    }
     const std::string maximum = button.roundsMaximumRate
                                     ? generalNumber(wholeHalfToEven(toDouble(Value(typedMaximum))))
                                     : typedMaximum;
-    if (compareDecimalTexts(TxtProd.text(), "20") < 0) {
+    if (compareDecimalTexts(TxtProd.text(), std::to_string(lowestRate)) < 0) {
         refuse(services.TranslateText("A produção deve ser maior que 20 t/h."));
         return false;
     }

@@ -32,6 +32,9 @@ public:
     void CmdAplicar_Click();
     void TxtMed_GotFocus(int Index);
 
+    // The maximum-rate box as messages name it, by the captions around it.
+    std::string rateMaximumPlace() const;
+
     // ---- per silo ----
     forms::ControlArray<forms::Frame> FrameInf{*this, "FrameInf", 1, 5};
     forms::ControlArray<forms::TextBox> TxtMed{*this, "TxtMed", 0, 4};
@@ -133,6 +136,7 @@ private:
     bool raisePumpConstantsToMinimum();
     std::optional<AveragingCounts> averagingCountsInRange();
     bool storedBoxesHoldNumbers();
+    bool rateMaximumReachesTheLowestRate();
     void storeAveragingCounts(const AveragingCounts& counts);
     void writeAveragingCountsToSettings(const AveragingCounts& counts);
     void storeConstants();
@@ -141,7 +145,7 @@ private:
     void rebandTemperatureGauges();
     void applyRateMaximum();
     // The message line names a box by the captions the operator sees around it.
-    void refuseBox(const std::string& place);
+    void refuseBox(const std::string& place, const char* reason = "Valor inválido:");
     std::string bandPlace(int i, const forms::Label& colour, bool start) const;
     std::string temperaturePlace(int j, const forms::Label& column) const;
 

@@ -9,6 +9,7 @@
 #include "platform/value/conversions.h"
 #include "platform/value/text.h"
 #include "setup/form_config.h"
+#include "setup/lowest_rate.h"
 
 #include <cmath>
 #include <functional>
@@ -91,7 +92,7 @@ void FormConfig::CmdAplicar_Click() {
             return;
         }
         const std::optional<AveragingCounts> counts = averagingCountsInRange();
-        if (!counts || !storedBoxesHoldNumbers()) {
+        if (!counts || !storedBoxesHoldNumbers() || !rateMaximumReachesTheLowestRate()) {
             return;
         }
         storeAveragingCounts(*counts);
@@ -213,7 +214,7 @@ bool FormConfig::storedBoxesHoldNumbers() {
         rules.push_back({TextMinTemp[j], Holds::Number, inChannel(j, Lbltempo[2])});
         rules.push_back({TextMaxTemp[j], Holds::Number, inChannel(j, Lbltempo[3])});
     }
-    rules.push_back({Txttonhmax, Holds::WholeRate, inFrame(Tonhmax, Labeltonhmax)});
+    rules.push_back({Txttonhmax, Holds::WholeRate, [this] { return rateMaximumPlace(); }});
     rules.push_back({Txttempo, Holds::RecordingMinutes, inFrame(FrmTempo, Lbltempo[0])});
     rules.push_back({Txtfibra, Holds::Number, inFrame(FrmBomb, Lblkfil[1])});
     rules.push_back({txtmalteno, Holds::Number, inFrame(FrmBomb, Lblkfil[2])});
@@ -238,8 +239,21 @@ bool FormConfig::storedBoxesHoldNumbers() {
     return true;
 }
 
-void FormConfig::refuseBox(const std::string& place) {
-    services.ShowOccurrence(services.TranslateText("Valor inválido:") + " " + place);
+// Below the lowest rate the rate bar would pass its own maximum, and no mix could be given a rate.
+bool FormConfig::rateMaximumReachesTheLowestRate() {
+    if (*parseNumber(Txttonhmax.text()) < lowestRate) {
+        refuseBox(rateMaximumPlace(), "Valor abaixo de 20 t/h:");
+        return false;
+    }
+    return true;
+}
+
+void FormConfig::refuseBox(const std::string& place, const char* reason) {
+    services.ShowOccurrence(services.TranslateText(reason) + " " + place);
+}
+
+std::string FormConfig::rateMaximumPlace() const {
+    return bare(Tonhmax.caption()) + " - " + bare(Labeltonhmax.caption());
 }
 
 std::string FormConfig::bandPlace(int i, const forms::Label& colour, bool start) const {

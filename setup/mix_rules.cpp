@@ -44,7 +44,7 @@ struct ExactDecimal {
 
 ExactDecimal exactDecimal(std::string_view text) {
     if (!isNumeric(text)) {
-        throw RunTimeError(error_number::typeMismatch, "Type mismatch");
+        throw typeMismatchError();
     }
     std::string body = trimBlanks(text);
     ExactDecimal d;

@@ -276,6 +276,15 @@ TEST_F(ConfigTest, MinimumPumpConstantItselfPasses) {
     EXPECT_EQ(storedNumber("kfill"), 0.1);
 }
 
+TEST_F(ConfigTest, TheLowestRateIsTheLowestMaximumRate) {
+    start();
+    openConfig().Txttonhmax.setText("20");
+    apply();
+    EXPECT_EQ(line(), "Dados alterados!");
+    EXPECT_EQ(storedNumber("prodmax"), 20);
+    EXPECT_EQ(main().HScroll.max(), 20);
+}
+
 TEST_F(ConfigTest, TareTypedAsOneMinusTwoKeepsTheStoredTareAndStillCloses) {
     start();
     FormConfig& c = openConfig();
@@ -339,6 +348,10 @@ INSTANTIATE_TEST_SUITE_P(
                     "Valor inválido: Gravação de dados - Tempo de grav."},
         RefusalCase{"RateBeyondTheScrollBar", "Txttonhmax", "99999",
                     "Valor inválido: Produção - Ton. máx. por hora"},
+        RefusalCase{"RateBelowTheLowestRate", "Txttonhmax", "19,99",
+                    "Valor abaixo de 20 t/h: Produção - Ton. máx. por hora"},
+        RefusalCase{"RateBelowTheLowestRateInTheScreensLanguage", "Txttonhmax", "5",
+                    "Wert unter 20 t/h: Produktion - Max. t pro Stunde", "alemao"},
         RefusalCase{"TareBeyondSixteenBits", "Txttara(1)", "40000", "Valor inválido: Silo 1 - Tara"},
         RefusalCase{"NamedInTheScreensLanguage", "Txtescala(3)", ",", "Ungültiger Wert: Silo 3 - Skalenende",
                     "alemao"}),

@@ -230,7 +230,7 @@ TEST_P(ConfigInEveryLanguage, ShowsNoMissingTranslationAndHasEveryMessageOfTheAp
     for (const char* message :
          {"Não deixe nenhum campo em branco!", "Erro...Precisa Ostrel/Pellum de 10 saídas",
           "Constante do Alfalto muito Baixa", "Constante do filler muito Baixa", "Dados alterados!",
-          "Valor inválido:", "inicial", "final"}) {
+          "Valor inválido:", "Valor abaixo de 20 t/h:", "inicial", "final"}) {
         const std::string shown = services().TranslateText(message);
         EXPECT_NE(shown, "######") << message;
         EXPECT_NE(shown, "naotem") << message;

@@ -3,6 +3,8 @@
 
 #include "setup/mix_rules.h"
 
+#include "platform/value/run_time_error.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -67,5 +69,18 @@ INSTANTIATE_TEST_SUITE_P(Cases, DecimalTexts,
                          [](const ::testing::TestParamInfo<DecimalCase>& tested) {
                              return spelled(tested.param.a) + "_against_" + spelled(tested.param.b);
                          });
+
+// The run-time error an operator would read, had a caller let a text that is no number through.
+TEST(DecimalTextsThatAreNoNumber, AreATypeMismatchInPortuguese) {
+    for (const char* typed : {"", " ", ",", "1,,5"}) {
+        try {
+            (void)compareDecimalTexts(typed, "20");
+            ADD_FAILURE() << "'" << typed << "' compared";
+        } catch (const RunTimeError& e) {
+            EXPECT_EQ(e.number(), error_number::typeMismatch);
+            EXPECT_STREQ(e.what(), "Tipos incompatíveis");
+        }
+    }
+}
 
 } // namespace usina::test

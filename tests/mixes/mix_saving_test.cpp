@@ -314,6 +314,36 @@ const MaximumRateCase maximumRateCases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, MaximumRate, withBothButtons(maximumRateCases),
                          buttonAndLabel<MaximumRateCase>);
 
+struct NoMaximumCase {
+    const char* label;
+    const char* typedMaximum;
+};
+
+using NoMaximumRate = ButtonAnd<NoMaximumCase>;
+
+// An edit of the constants screen not yet applied may leave its maximum rate with no number: the
+// buttons name that box, in the operator's language, and store nothing.
+TEST_P(NoMaximumRate, IsRefusedNamingTheBoxOfTheConstantsScreen) {
+    openWith(MixTexts{});
+    setMaximumRate(tested().typedMaximum);
+    press();
+    EXPECT_EQ(message(), "Valor inválido nas constantes: Produção - Ton. máx. por hora");
+    EXPECT_TRUE(editor().visible());
+    EXPECT_EQ(storedMixCount(), 2);
+    EXPECT_EQ(storedField("SMA 0/11", "producao_o").number, 120);
+    EXPECT_EQ(database("bdruntime.mdb").scalar("SELECT COUNT(*) FROM Tblerro").number, 0);
+}
+
+const NoMaximumCase noMaximumCases[] = {
+    {"Empty", ""},
+    {"Blank", " "},
+    {"LoneComma", ","},
+    {"TwoCommas", "1,,5"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, NoMaximumRate, withBothButtons(noMaximumCases),
+                         buttonAndLabel<NoMaximumCase>);
+
 // The hundred-mix limit stops only "Incluir", and its message stays Portuguese in every language.
 TEST_P(BothButtons, OnlyIncluirStopsAtAHundredMixes) {
     sql("calranvik.mdb", "UPDATE constantes SET idioma = 'ingles'");
@@ -408,7 +438,8 @@ TEST_F(MixEditorTest, AlterarRefusesTheNameOfAnotherStoredMix) {
 TEST_P(BothButtons, TrappedErrorIsLoggedWithTheButtonsLabel) {
     openWith(MixTexts{});
     services().ErrorTrapEnabled = 1;
-    setMaximumRate("sem valor");
+    // Another program empties the plant's maximum rate while the station runs.
+    sql("calranvik.mdb", "UPDATE constantes SET prodmax = NULL");
     press();
     const Row logged = database("bdruntime.mdb")
                            .query("SELECT Forma, Elemento FROM Tblerro ORDER BY rowid DESC LIMIT 1")

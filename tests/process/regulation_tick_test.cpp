@@ -260,6 +260,60 @@ TEST_F(ProcessTest, TheStopRampsEveryOutputDownThenEndsTheRunWithARecord) {
 
 namespace {
 
+struct SlowLine {
+    const char* name;
+    // The additive whose delay is the longest: its commands are the last to reach their pump.
+    const char* delayField;
+};
+
+const SlowLine slowLines[] = {
+    {"Asphalt", "tempo_asf"},
+    {"Filler", "tempo_fill"},
+    {"Malteno", "tempo_malt"},
+    {"Fibre", "tempo_fibra"},
+};
+
+class StopAwaitsTheDelayLines : public ProcessTest, public ::testing::WithParamInterface<SlowLine> {
+protected:
+    // The element each line sends now, in the order asphalt, filler, malteno, fibre.
+    std::vector<int> sentCommands() {
+        const ClockState& c = clockState();
+        return {c.AsphaltDelayLine[delayPlace(mix().AsphaltDelay)],
+                c.FillerDelayLine[delayPlace(mix().FillerDelay)],
+                c.MaltenoDelayLine[delayPlace(mix().MaltenoDelay)],
+                c.FibreDelayLine[delayPlace(mix().FibreDelay)]};
+    }
+};
+
+} // namespace
+
+// Every pump runs, one of them 15 s behind its belt: the belts stand after a few seconds, but the stop
+// ends only once that pump too is sent 0.
+TEST_P(StopAwaitsTheDelayLines, TheStopEndsOnlyOnceEveryLineSendsZero) {
+    sql("calranvik.mdb", "UPDATE constantes SET saidafb = 1, saidamal = 1, kfibra = 10, kmalt = 20");
+    sql("datranvik.mdb",
+        std::string("UPDATE alt_mist SET quantdd4 = 10, fibra = 2, malteno = 2, tempo_asf = 1, "
+                    "tempo_fill = 1, tempo_malt = 1, tempo_fibra = 1, ") +
+            GetParam().delayField + " = 15");
+    startRunnablePlant();
+    run(30);
+    for (int command : sentCommands()) {
+        ASSERT_GT(command, 0);
+    }
+
+    stopPlant();
+    ASSERT_TRUE(desktop.runUntil([&] { return main().CmdLiga.caption() != "Desligando"; }, 120));
+
+    EXPECT_EQ(main().CmdLiga.caption(), "Iniciar Processo");
+    EXPECT_THAT(sentCommands(), ::testing::Each(0));
+    EXPECT_FALSE(main().TimerProcesso.enabled());
+    EXPECT_FALSE(main().TmrTempo_decor.enabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, StopAwaitsTheDelayLines, ::testing::ValuesIn(slowLines), ByName());
+
+namespace {
+
 struct SenselessConstants {
     const char* name;
     const char* constants; // SET clause of constantes, or ""

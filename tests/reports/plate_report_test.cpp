@@ -41,6 +41,46 @@ TEST_F(ReportsTest, LoadsOfOnePlateAddUpAndThePlatesComeInOrder) {
     EXPECT_EQ(rows[2][5].number, 3);
 }
 
+// Once the range is typed, each further click builds on the slots of the last build: a plate keeps its
+// slot and takes the range's figures as they now stand (not added to what the slot held), a plate
+// loaded since takes the next free slot, and each click stores a new report in slot order. Leaving a
+// date box starts the slots again in plate order.
+TEST_F(ReportsTest, FurtherClicksBuildOnTheSlotsOfTheLastBuildUntilADateBoxIsLeft) {
+    ticket("2026-12-10", "'ABC-1234'", "12000");
+    ticket("2026-12-10", "'XYZ-9876'", "20000");
+    start();
+    FormRelPlaca& report = open<FormRelPlaca>();
+    generate(report, "10/12/26", "10/12/26");
+    const std::vector<std::string> first = {plateLine("ABC-1234", "1", "12,00"),
+                                            plateLine("XYZ-9876", "1", "20,00")};
+    ASSERT_EQ(lines(report.ListRelPlacas), first);
+
+    station->ws().click(report.CmdOk);
+    EXPECT_EQ(lines(report.ListRelPlacas), first);
+    EXPECT_EQ(report.Lblnum.caption(), "00000003");
+
+    ticket("2026-12-10", "'AAA-0001'", "5000");
+    ticket("2026-12-10", "'XYZ-9876'", "10000");
+    station->ws().click(report.CmdOk);
+    const std::vector<std::string> built = {plateLine("ABC-1234", "1", "12,00"),
+                                            plateLine("XYZ-9876", "2", "30,00"),
+                                            plateLine("AAA-0001", "1", "5,00")};
+    EXPECT_EQ(lines(report.ListRelPlacas), built);
+    const auto rows = stored("SELECT NumPlaca, NumCargas, SomaProducao, item FROM RelPlacas "
+                             "WHERE Num = '00000004' ORDER BY item");
+    ASSERT_EQ(rows.size(), 3u);
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        EXPECT_EQ(plateLine(rows[k][0].text, rows[k][1].text, rows[k][2].text), built[k]);
+        EXPECT_EQ(rows[k][3].number, static_cast<double>(k + 1));
+    }
+
+    station->ws().focusByPerson(report.datai);
+    station->ws().click(report.CmdOk);
+    EXPECT_EQ(lines(report.ListRelPlacas), (std::vector<std::string>{plateLine("AAA-0001", "1", "5,00"),
+                                                                     plateLine("ABC-1234", "1", "12,00"),
+                                                                     plateLine("XYZ-9876", "2", "30,00")}));
+}
+
 TEST_F(ReportsTest, ADayWithoutTicketsStoresNoPlateReport) {
     start();
     FormRelPlaca& report = open<FormRelPlaca>();
