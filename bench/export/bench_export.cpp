@@ -31,6 +31,7 @@
 #include "reports/export_layout.h"
 #include "reports/form_datas.h"
 #include "tests/support/temporary_folder.h"
+#include "tests/support_qt/offscreen_application.h"
 #include "tools/plantsim/plant_model.h"
 #include "tools/plantsim/simulated_link.h"
 
@@ -80,15 +81,6 @@ History& historyOf(std::int64_t rows) {
         bench::generateProductionHistory(history->folder / "datranvik.mdb", rows, years, history->last);
     }
     return *history;
-}
-
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "bench_export";
-    static char* argv[] = {name, nullptr};
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static QApplication app(argc, argv);
-    return app;
 }
 
 // The process's memory from /proc: the resident set now and its peak since the last reset.
@@ -182,7 +174,7 @@ struct RunningStation {
 };
 
 void WindowExport(benchmark::State& state) {
-    application();
+    test::offscreenApplication();
     History& history = historyOf(state.range(0));
     RunningStation running(history);
     Station& station = running.station;
@@ -243,7 +235,7 @@ BENCHMARK(WindowExport)
 
 // What letting pending events run costs the export, once per record, with the export window shown.
 void PendingEvents(benchmark::State& state) {
-    application();
+    test::offscreenApplication();
     RunningStation running(historyOf(stepRows()));
     Station& station = running.station;
     station.formNamed("FormDatas").Show();

@@ -1,8 +1,9 @@
 // A combo box. A press gives the model the focus first (its GotFocus may refill the list), then the
 // model opens the list, as F4 and Alt+Down do; the popup shows the list as it is now and a choice in it
-// goes to the model. The keys go to the model also while the popup is open; the wheel and the keys
-// never change the choice by themselves. When Qt closes the popup (a press outside it), the model's
-// list closes too.
+// goes to the model. The release of that press leaves the list open, unless the pointer was dragged
+// onto an item, which it chooses: a click opens the list and a second click chooses. The keys go to
+// the model also while the popup is open; the wheel and the keys never change the choice by
+// themselves. When Qt closes the popup (a press outside it), the model's list closes too.
 
 #include "platform/forms/list_control.h"
 #include "platform/forms/window_system.h"
@@ -15,12 +16,15 @@
 #include "platform/qt/text_positions.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 
 #include <functional>
+#include <optional>
+#include <utility>
 
 namespace usina::qt {
 
@@ -67,12 +71,19 @@ public:
         }
         connect(combo_, &QComboBox::activated, this, [this](int index) { chosenByPerson(index); });
         combo_->onPopupHidden = [this] {
+            openingPress_.reset();
             if (forms::ComboBox* c = model()) {
                 c->setDroppedDown(false);
             }
         };
         list_ = combo_->view();
         list_->installEventFilter(this);
+        // Ahead of the popup's own filter on its items, which would close the list at the release
+        // of the press that opened it.
+        items_ = list_->viewport();
+        items_->installEventFilter(this);
+        popup_ = list_->window();
+        popup_->installEventFilter(this);
         withoutScrollBarMenus(*list_);
     }
 
@@ -113,6 +124,9 @@ protected:
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         // Compared by address: the popup's events keep coming while the combo is destroyed.
+        if ((watched == popup_ || watched == items_) && isPopupClick(*event)) {
+            return model() != nullptr && popupMouseInput(watched, static_cast<QMouseEvent&>(*event));
+        }
         if (watched == list_) {
             forms::ComboBox* combo = model();
             if (combo == nullptr) {
@@ -146,11 +160,34 @@ protected:
             }
         }
         combo->setDroppedDown(true);
+        if (list_->isVisible()) {
+            openingPress_ = event.globalPosition().toPoint();
+        }
         return true;
     }
 
 private:
     forms::ComboBox* model() const { return static_cast<forms::ComboBox*>(control()); }
+
+    static bool isPopupClick(const QEvent& event) {
+        return event.type() == QEvent::MouseButtonPress || event.type() == QEvent::MouseButtonRelease;
+    }
+
+    // True uses the event up. Only the release of the opening press is ours; every later click in
+    // the popup is Qt's, which chooses the item clicked or closes the list.
+    bool popupMouseInput(QObject* watched, QMouseEvent& event) {
+        const std::optional<QPoint> pressedAt = std::exchange(openingPress_, std::nullopt);
+        if (event.type() != QEvent::MouseButtonRelease || !pressedAt) {
+            return false;
+        }
+        const QPoint releasedAt = event.globalPosition().toPoint();
+        const bool dragged = (releasedAt - *pressedAt).manhattanLength() >= QApplication::startDragDistance();
+        const QModelIndex item = list_->indexAt(event.position().toPoint());
+        if (dragged && watched == items_ && item.isValid()) {
+            chosenByPerson(item.row());
+        }
+        return true;
+    }
 
     void showItems() {
         catchUpItems(*combo_, model()->items());
@@ -193,8 +230,12 @@ private:
     }
 
     ModelComboBox* combo_;
-    // The popup's list.
+    // The popup's list, the widget that shows its items, and the popup's window.
     QAbstractItemView* list_ = nullptr;
+    QWidget* items_ = nullptr;
+    QWidget* popup_ = nullptr;
+    // Where the press that opened the list was, while it is held.
+    std::optional<QPoint> openingPress_;
     LineEditLink* link_ = nullptr;
 };
 

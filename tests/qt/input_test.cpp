@@ -6,16 +6,20 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <QWheelEvent>
+#include <QWindow>
 
 namespace usina::qt::testing {
 namespace {
@@ -178,7 +182,36 @@ TEST_F(RendererTest, AFocusTheModelRefusesDoesNotKeepQtsFocus) {
     EXPECT_EQ(log.count("txtSenha.GotFocus"), 0);
 }
 
-TEST_F(RendererTest, TheComboOpensOnTheListItsGotFocusRefilledAndTheChoiceGoesToTheModel) {
+// The middle of a combo's arrow, where the person clicks to open its list, in its window.
+QPoint arrowOf(QComboBox* combo) {
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    const QRect arrow =
+        combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, combo);
+    return combo->mapTo(combo->window(), arrow.center());
+}
+
+// The middle of an item of a combo's open list, in the list's popup window.
+QPoint itemOf(QComboBox* combo, int row) {
+    QAbstractItemView* list = combo->view();
+    const QRect item = list->visualRect(list->model()->index(row, 0));
+    return list->viewport()->mapTo(list->window(), item.center());
+}
+
+// The window's image with the combo's open list drawn where it is on screen.
+QImage withOpenList(const QImage& window, QComboBox* combo) {
+    QImage image = window.convertToFormat(QImage::Format_ARGB32);
+    QWidget* popup = combo->view()->window();
+    QPainter painter(&image);
+    painter.drawImage(popup->mapToGlobal(QPoint()) - combo->window()->mapToGlobal(QPoint()),
+                      popup->grab().toImage());
+    return image;
+}
+
+// Clicks go through the windows, as the window system sends them: Qt hands what follows the opening
+// press to the open popup.
+TEST_F(RendererTest, AClickOpensTheComboOnTheListItsGotFocusRefilledAndASecondClickChoosesThroughTheModel) {
     PanelForm& p = shownPanel();
     p.onMixFocus = [&p] {
         const std::string kept = p.DBCombomist.text();
@@ -189,22 +222,42 @@ TEST_F(RendererTest, TheComboOpensOnTheListItsGotFocusRefilledAndTheChoiceGoesTo
         p.DBCombomist.setText(kept);
     };
     auto* combo = widgetAs<QComboBox>(p.DBCombomist);
-    QTest::mousePress(combo, Qt::LeftButton);
+    QTest::mouseClick(combo->window()->windowHandle(), Qt::LeftButton, {}, arrowOf(combo));
     EXPECT_EQ(log.count("DBCombomist.GotFocus"), 1);
     ASSERT_TRUE(combo->view()->isVisible());
+    EXPECT_TRUE(p.DBCombomist.droppedDown());
     // Opening the list chooses nothing.
     EXPECT_THAT(entriesStartingWith(log, "DBCombomist.Click"), ::testing::IsEmpty());
     ASSERT_EQ(combo->view()->model()->rowCount(), 3);
     EXPECT_EQ(combo->view()->model()->index(2, 0).data().toString(), "SMA");
     EXPECT_EQ(combo->currentText(), "CBUQ faixa C");
+    QDir().mkpath(USINA_ARTIFACT_DIR);
+    EXPECT_TRUE(withOpenList(grabForm(p), combo).save(QString(USINA_ARTIFACT_DIR) + "/combo_list_open.png"));
 
-    combo->view()->setCurrentIndex(combo->view()->model()->index(2, 0));
-    QTest::keyClick(combo->view(), Qt::Key_Return);
+    QTest::mouseClick(combo->view()->window()->windowHandle(), Qt::LeftButton, {}, itemOf(combo, 2));
     settle();
-    EXPECT_EQ(log.count("DBCombomist.Click=SMA"), 1);
+    EXPECT_THAT(entriesStartingWith(log, "DBCombomist.Click"), ElementsAre("DBCombomist.Click=SMA"));
     EXPECT_EQ(p.DBCombomist.listIndex(), 2);
     EXPECT_EQ(combo->currentText(), "SMA");
     EXPECT_FALSE(combo->view()->isVisible());
+    EXPECT_FALSE(p.DBCombomist.droppedDown());
+}
+
+TEST_F(RendererTest, APressOnTheComboDraggedOntoAnItemChoosesItAtTheRelease) {
+    PanelForm& p = shownPanel();
+    auto* combo = widgetAs<QComboBox>(p.DBCombomist);
+    QTest::mousePress(combo->window()->windowHandle(), Qt::LeftButton, {}, arrowOf(combo));
+    ASSERT_TRUE(combo->view()->isVisible());
+    QWindow* popup = combo->view()->window()->windowHandle();
+    QTest::mouseMove(popup, itemOf(combo, 1));
+    QTest::mouseMove(popup, itemOf(combo, 2));
+    EXPECT_THAT(entriesStartingWith(log, "DBCombomist.Click"), ::testing::IsEmpty());
+    QTest::mouseRelease(popup, Qt::LeftButton, {}, itemOf(combo, 2));
+    settle();
+    EXPECT_THAT(entriesStartingWith(log, "DBCombomist.Click"), ElementsAre("DBCombomist.Click=PMF"));
+    EXPECT_EQ(combo->currentText(), "PMF");
+    EXPECT_FALSE(combo->view()->isVisible());
+    EXPECT_FALSE(p.DBCombomist.droppedDown());
 }
 
 TEST_F(RendererTest, TheWheelChangesNeitherTheMixNorTheRate) {

@@ -116,6 +116,15 @@ TEST_F(RendererTest, TheComboListOpensAndChoosesFromTheKeyboardThroughTheModel) 
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down, Qt::AltModifier);
     ASSERT_TRUE(combo->view()->isVisible());
+    // Enter chooses the item the mouse points at in the open list.
+    combo->view()->setCurrentIndex(combo->view()->model()->index(2, 0));
+    QTest::keyClick(combo->view(), Qt::Key_Return);
+    EXPECT_EQ(log.count("DBCombomist.Click=PMF"), 1);
+    EXPECT_EQ(combo->currentText(), "PMF");
+    EXPECT_FALSE(combo->view()->isVisible());
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down, Qt::AltModifier);
+    ASSERT_TRUE(combo->view()->isVisible());
     // Qt closing the popup on its own (a press outside it) closes the model's list.
     combo->hidePopup();
     EXPECT_FALSE(p.DBCombomist.droppedDown());

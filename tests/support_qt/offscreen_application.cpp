@@ -9,7 +9,10 @@ QApplication& offscreenApplication() {
     // Never destroyed: Qt's thread storage and input devices are gone by the time exit would destroy it.
     static QApplication* app = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
+        auto* made = new QApplication(argc, argv);
+        // A steady caret: an image of a window does not depend on the moment it is taken.
+        QApplication::setCursorFlashTime(0);
+        return made;
     }();
     return *app;
 }
