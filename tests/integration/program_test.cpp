@@ -171,6 +171,11 @@ TEST_F(StationProgramTest, BrokenStartEndsInItsMessageAndStatusOneAndTheRepaired
          },
          {"O campo prodmax não existe na tabela constantes do arquivo calranvik.mdb"}},
         {"a missing file", [](const fs::path& f) { fs::remove(f / "idioma.mdb"); }, {"idioma.mdb", "lingua"}},
+        {"a production record field dropped",
+         [](const fs::path& f) {
+             SqliteFile(f / "datranvik.mdb").execute("ALTER TABLE Tabela DROP COLUMN Ocorrencias");
+         },
+         {"O campo Ocorrencias não existe na tabela Tabela do arquivo datranvik.mdb"}},
         {"a zero-byte file",
          [](const fs::path& f) { fs::resize_file(f / "datranvik.mdb", 0); },
          {"O arquivo datranvik.mdb está vazio (0 bytes)"}},
