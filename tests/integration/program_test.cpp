@@ -176,6 +176,11 @@ TEST_F(StationProgramTest, BrokenStartEndsInItsMessageAndStatusOneAndTheRepaired
              SqliteFile(f / "datranvik.mdb").execute("ALTER TABLE Tabela DROP COLUMN Ocorrencias");
          },
          {"O campo Ocorrencias não existe na tabela Tabela do arquivo datranvik.mdb"}},
+        {"a constant that is no number",
+         [](const fs::path& f) {
+             SqliteFile(f / "calranvik.mdb").execute("UPDATE constantes SET kpes1 = 'abc'");
+         },
+         {"Valor inválido (abc)", "tabela constantes, campo kpes1, arquivo calranvik.mdb"}},
         {"a zero-byte file",
          [](const fs::path& f) { fs::resize_file(f / "datranvik.mdb", 0); },
          {"O arquivo datranvik.mdb está vazio (0 bytes)"}},
