@@ -17,6 +17,7 @@ struct HeldMessage {
     QString text;
 };
 
+// A message handler is a plain function: what it holds lives here, for the one opening of the screen.
 std::vector<HeldMessage> heldMessages;
 QtMessageHandler qtsOwnHandler = nullptr;
 

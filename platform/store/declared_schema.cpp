@@ -18,11 +18,16 @@ std::string textOf(const StoredValue& stored) {
 class MemoryDatabase {
 public:
     MemoryDatabase() {
-        if (sqlite3_open_v2(":memory:", &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_MEMORY, nullptr) !=
-            SQLITE_OK)
-            fail("o banco de dados em memória não pôde ser aberto");
-        // The keys' collation: a script declares text keys with it.
-        registerCollations(db_);
+        try {
+            if (sqlite3_open_v2(":memory:", &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_MEMORY, nullptr) !=
+                SQLITE_OK)
+                fail("o banco de dados em memória não pôde ser aberto");
+            // The keys' collation: a script declares text keys with it.
+            registerCollations(db_);
+        } catch (...) {
+            sqlite3_close_v2(db_);
+            throw;
+        }
     }
     ~MemoryDatabase() { sqlite3_close_v2(db_); }
     MemoryDatabase(const MemoryDatabase&) = delete;
