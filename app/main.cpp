@@ -3,6 +3,7 @@
 
 #include "app/command_line.h"
 #include "app/plant_pictures.h"
+#include "app/screen_application.h"
 #include "app/station_windows.h"
 #include "app/termination_signals.h"
 #include "core/station.h"
@@ -45,8 +46,8 @@ int main(int argc, char** argv) {
                      error.empty() ? "" : "\n");
         return error.empty() ? 0 : 2;
     }
-    QApplication application(argc, argv);
-    application.setApplicationName(usina::Station::appTitle);
+    const auto application = usina::applicationOnScreenOrEnd(argc, argv);
+    application->setApplicationName(usina::Station::appTitle);
 
     usina::forms::SystemClock clock;
     usina::qt::QtBackend backend;
@@ -61,7 +62,7 @@ int main(int argc, char** argv) {
     station.run();
     started = true;
     if (!station.ws().ended()) {
-        application.exec();
+        application->exec();
     }
     return station.exitStatus();
 }

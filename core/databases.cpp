@@ -1,5 +1,6 @@
 #include "core/databases.h"
 
+#include "core/delivered_fields.h"
 #include "core/shared_services.h"
 #include "core/station.h"
 #include "platform/forms/backend.h"
@@ -48,8 +49,10 @@ Value Databases::OpenDatabases() {
         options.durableCommits = place.durableCommits;
         options.writes = Writes;
         store::TableRecordset& rs = this->*place.recordset;
-        rs.open(place.table, st.programFolder() / place.file, options);
+        const std::filesystem::path file = st.programFolder() / place.file;
+        rs.open(place.table, file, options);
         rs.setIndex("primarykey");
+        checkDeliveredFields(rs, file);
     }
     return Value();
 }

@@ -9,7 +9,7 @@
 #include "platform/value/conversions.h"
 #include "setup/form_altera_rec.h"
 
-#include <cmath>
+#include <optional>
 
 namespace usina {
 
@@ -57,20 +57,27 @@ struct BeltGaugeBands {
 
 // The constants row and the gauges row as read, before anything changes.
 struct MixAndCalibration::StoredConstants {
-    BoundedArray<double, 1, 5> kpes{}, kvel{}, tare{}, offset{}, gain{}, maxT{}, minT{};
+    BoundedArray<double, 1, 5> kpes{}, kvel{}, offset{}, gain{}, maxT{}, minT{};
+    BoundedArray<std::int16_t, 1, 5> tare{};
     BoundedArray<std::string, 1, 5> names{};
-    double kasf = 0, kfill = 0, kfibra = 0, kmalt = 0, tgrav = 0;
+    double kasf = 0, kfill = 0, kfibra = 0, kmalt = 0;
+    std::int16_t recordPeriod = 0;
     int fibreOutput = -1, maltenoOutput = -1;
     BoundedArray<BeltGaugeBands, 1, 5> belts{};
     // The first field that is empty, no number, or too large for the 16-bit value it feeds.
-    std::string badField;
+    std::optional<store::StoreError> refusal;
 };
 
-// Everything is read and checked before anything changes: a bad field leaves the constants in force.
-void MixAndCalibration::LoadConstants() {
+// Everything is read and checked before anything changes: a bad field leaves the constants in force,
+// or, at the start, where there are none in force yet, ends the start.
+void MixAndCalibration::LoadConstants(OnUnusableValue onUnusable) {
     const StoredConstants c = readStoredConstants();
-    if (!c.badField.empty()) {
-        services.ShowOccurrence(services.TranslateText("Valor inválido nas constantes:") + " " + c.badField);
+    if (c.refusal) {
+        if (onUnusable == OnUnusableValue::endTheStart) {
+            throw *c.refusal;
+        }
+        services.ShowOccurrence(services.TranslateText("Valor inválido nas constantes:") + " " +
+                                c.refusal->field());
         return;
     }
     applyCalibration(c);
@@ -85,11 +92,12 @@ void MixAndCalibration::LoadConstants() {
 MixAndCalibration::StoredConstants MixAndCalibration::readStoredConstants() {
     StoredConstants read;
     db.ConstantsRecordset.moveFirst();
-    StoredRow c(db.ConstantsRecordset);
+    StoredRow c(db, db.ConstantsRecordset);
     for (int i = 1; i <= 5; ++i) {
         read.kpes[i] = c.number(numbered("kpes", i));
         read.kvel[i] = c.number(numbered("kvel", i));
-        read.tare[i] = c.number(numbered("tara", i));
+        read.tare[i] =
+            c.converted(numbered("tara", i), [](const Value& v) { return toInt16(storedNumber(v)); });
         read.names[i] = c.text(numbered("nomet", i));
         read.offset[i] = c.number(numbered("0t", i));
         read.gain[i] = c.number(numbered("kt", i));
@@ -100,12 +108,13 @@ MixAndCalibration::StoredConstants MixAndCalibration::readStoredConstants() {
     read.kfill = c.number("kfill");
     read.kfibra = c.number("kfibra");
     read.kmalt = c.number("kmalt");
-    read.tgrav = c.number("tgrav");
+    // tgrav minutes in counter steps.
+    read.recordPeriod = c.converted("tgrav", [](const Value& v) { return toInt16(storedNumber(v) * 60); });
     read.fibreOutput = outputFlag(c.raw("saidafb"));
     read.maltenoOutput = outputFlag(c.raw("saidamal"));
 
     db.GaugesRecordset.moveFirst();
-    StoredRow g(db.GaugesRecordset);
+    StoredRow g(db, db.GaugesRecordset);
     for (int i = 1; i <= 5; ++i) {
         read.belts[i] =
             BeltGaugeBands{g.number(numbered("escala ", i)),   g.number(numbered("inicio verd ", i)),
@@ -114,15 +123,7 @@ MixAndCalibration::StoredConstants MixAndCalibration::readStoredConstants() {
                            g.number(numbered("fim verm ", i))};
     }
 
-    read.badField = !c.ok() ? c.failedField() : (!g.ok() ? g.failedField() : std::string());
-    if (read.badField.empty() && std::fabs(read.tgrav * 60) >= 32767.5) {
-        read.badField = "tgrav";
-    }
-    for (int i = 1; i <= 5 && read.badField.empty(); ++i) {
-        if (std::fabs(read.tare[i]) >= 32767.5) {
-            read.badField = numbered("tara", i);
-        }
-    }
+    read.refusal = !c.ok() ? c.failure() : g.failure();
     return read;
 }
 
@@ -132,7 +133,7 @@ void MixAndCalibration::applyCalibration(const StoredConstants& c) {
     for (int i = 1; i <= 5; ++i) {
         Kpes[i] = c.kpes[i];
         Kvel[i] = c.kvel[i];
-        Tara[i] = toInt16(c.tare[i]);
+        Tara[i] = c.tare[i];
         TempOffset[i] = c.offset[i];
         TempGain[i] = c.gain[i];
         TempMax[i] = c.maxT[i];
@@ -142,7 +143,7 @@ void MixAndCalibration::applyCalibration(const StoredConstants& c) {
     Kfill = c.kfill;
     Kfibra = c.kfibra;
     Kmalt = c.kmalt;
-    services.RecordPeriod = toInt16(c.tgrav * 60);
+    services.RecordPeriod = c.recordPeriod;
 }
 
 // Which pumps the plant has names the third additive and places the pump commands. Four separate

@@ -64,7 +64,7 @@ void FormRanvikv5::Form_Load() {
         applyRateMaximum();
         applyMixRateWithinRateBar();
         LblDia.setCaption(formatDate(st.clock().today(), "dd/mm/yy"));
-        mix.LoadConstants();
+        mix.LoadConstants(MixAndCalibration::OnUnusableValue::endTheStart);
         copyGaugeBandsToConstantsScreen();
         startPollingAndReadModel();
         greyMissingTemperatureGauges();

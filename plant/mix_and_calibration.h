@@ -41,7 +41,10 @@ public:
     std::int16_t MaltenoOutputAddress = 0;
     std::int16_t FibreOutputAddress = 0;
 
-    void LoadConstants();
+    // What a stored constant the process cannot use does: at the start it ends the start, naming the
+    // file, table, field and value; later the constants in force stay and the message line names it.
+    enum class OnUnusableValue { endTheStart, keepTheConstantsInForce };
+    void LoadConstants(OnUnusableValue onUnusable = OnUnusableValue::keepTheConstantsInForce);
     void LoadMix(const std::string& MixName);
 
 private:

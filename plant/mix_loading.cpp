@@ -66,7 +66,7 @@ void MixAndCalibration::LoadMix(const std::string& MixName) {
 
 MixAndCalibration::StoredMix MixAndCalibration::readStoredMix() {
     StoredMix read;
-    StoredRow row(db.MixRecordset);
+    StoredRow row(db, db.MixRecordset);
     read.name = row.text("mistura");
     read.rate = row.number("producao_o");
     for (int i = 1; i <= 5; ++i) {

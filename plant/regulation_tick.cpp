@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace usina {
 
@@ -339,11 +340,17 @@ void RegulationTick::noticeChangeOfDate() {
     records.ZeroPartials();
 }
 
+// A message shown a moment ago asked for this record, and the clock may have cleared it from the line
+// since: the record's own message may take the line, but not that message's place in the record.
 void RegulationTick::writePeriodicRecord() {
     if (services.RecordTick <= services.RecordPeriod) {
         return;
     }
+    const std::string pending = services.CurrentOccurrence;
     services.ShowOccurrence(texts("Registro Gravado"));
+    if (!pending.empty()) {
+        services.CurrentOccurrence = pending;
+    }
     records.WriteProductionRecord();
     services.RecordTick = 0;
 }

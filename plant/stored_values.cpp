@@ -7,22 +7,19 @@
 
 namespace usina {
 
-Value StoredRow::raw(const std::string& field) {
-    return rs_.field(field);
+double storedNumber(const Value& v) {
+    if (v.isEmpty() || v.isDate() || v.isTime()) {
+        throw typeMismatchError();
+    }
+    const double d = toDouble(v);
+    if (!std::isfinite(d)) {
+        throw overflowError();
+    }
+    return d;
 }
 
-double StoredRow::number(const std::string& field) {
-    const Value v = rs_.field(field);
-    if (!v.isNull() && !v.isEmpty() && isNumeric(v)) {
-        const double d = toDouble(v);
-        if (std::isfinite(d)) {
-            return d;
-        }
-    }
-    if (failed_.empty()) {
-        failed_ = field;
-    }
-    return 0;
+Value StoredRow::raw(const std::string& field) {
+    return rs_.field(field);
 }
 
 std::string StoredRow::text(const std::string& field) {

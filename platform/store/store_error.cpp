@@ -31,6 +31,8 @@ int numberOf(StoreFault fault) {
         return error_number::tableNotFound;
     case StoreFault::missingField:
         return error_number::itemNotFound;
+    case StoreFault::unusableFieldType:
+        return error_number::typeMismatch;
     case StoreFault::duplicateKey:
         return error_number::duplicateKey;
     case StoreFault::noCurrentRow:
@@ -81,13 +83,17 @@ std::string fileSentence(StoreFault fault, const StorePlace& place) {
         return "A tabela " + place.table + " não existe no arquivo " + file;
     case StoreFault::missingField:
         return "O campo " + place.field + " não existe na tabela " + place.table + " do arquivo " + file;
+    case StoreFault::unusableFieldType:
+        return "O campo " + place.field + " da tabela " + place.table + " do arquivo " + file +
+               " não é de um tipo que o programa possa usar";
     default:
         return "Falha no banco de dados " + file;
     }
 }
 
 bool namesItsTableAndField(StoreFault fault) {
-    return fault == StoreFault::missingTable || fault == StoreFault::missingField;
+    return fault == StoreFault::missingTable || fault == StoreFault::missingField ||
+           fault == StoreFault::unusableFieldType;
 }
 
 bool isSaidOfTheFile(StoreFault fault) {

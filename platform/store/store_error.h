@@ -39,6 +39,7 @@ enum class StoreFault {
     // Its tables and fields.
     missingTable,
     missingField,
+    unusableFieldType, // a field whose type cannot keep what the program stores in it
     // The row or the call.
     duplicateKey,
     valueRefused,

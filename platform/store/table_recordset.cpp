@@ -542,4 +542,9 @@ const std::string& TableRecordset::tableName() const {
     return impl_->table;
 }
 
+const TableSchema& TableRecordset::schema() const {
+    impl_->requireOpen();
+    return *impl_->schema;
+}
+
 } // namespace usina::store

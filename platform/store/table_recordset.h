@@ -31,6 +31,7 @@ struct OpenOptions {
 };
 
 class TableRecordset;
+class TableSchema;
 
 // A field of the current (or pending) row, read and written by name without regard to case.
 class FieldRef {
@@ -99,6 +100,8 @@ public:
     bool purgeOldVersions();
 
     const std::string& tableName() const;
+    // The fields as the open table declares them.
+    const TableSchema& schema() const;
 
 private:
     struct Impl;

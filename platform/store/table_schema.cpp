@@ -33,6 +33,7 @@ TableSchema TableSchema::read(const Connection& connection, const std::string& t
         field.name = textOf(columns.column(0));
         const std::string declared = textOf(columns.column(1));
         field.type = fieldTypeFromDeclared(declared);
+        field.declaredType = declared;
         const StoredValue defaultExpression = columns.column(2);
         if (!isStoredNull(defaultExpression))
             field.defaultValue = evaluateDefault(connection, textOf(defaultExpression), field.type);

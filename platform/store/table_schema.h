@@ -18,6 +18,7 @@ class Connection;
 struct FieldInfo {
     std::string name; // as the file spells it
     FieldType type = FieldType::Any;
+    std::string declaredType;           // as the schema spells it ("DOUBLE", "TEXT(50)"); "" for none
     Value defaultValue = Value::null(); // what a new row holds when the field is not written
 };
 

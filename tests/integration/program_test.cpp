@@ -39,24 +39,47 @@ std::string contentOf(const fs::path& file) {
     return text.str();
 }
 
+// Where the program shows its windows: offscreen, or on an X display that is not there.
+enum class Screen { offscreen, noDisplay };
+
+// This process's environment for the program, with the screen chosen.
+std::vector<std::string> environmentFor(Screen screen) {
+    std::vector<std::string> variables;
+    for (char** variable = environ; *variable != nullptr; ++variable) {
+        const std::string text = *variable;
+        const std::string name = text.substr(0, text.find('='));
+        if (name != "QT_QPA_PLATFORM" && name != "DISPLAY" && name != "WAYLAND_DISPLAY") {
+            variables.push_back(text);
+        }
+    }
+    variables.push_back(screen == Screen::offscreen ? "QT_QPA_PLATFORM=offscreen" : "QT_QPA_PLATFORM=xcb");
+    return variables;
+}
+
+std::vector<char*> pointersTo(std::vector<std::string>& words) {
+    std::vector<char*> pointers;
+    for (auto& w : words) {
+        pointers.push_back(w.data());
+    }
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
 // One run of the station program on a program folder; its standard error goes to a file there.
 class StationProgram {
 public:
-    StationProgram(const fs::path& folder, const std::string& serialDevice)
+    StationProgram(const fs::path& folder, const std::string& serialDevice, Screen screen = Screen::offscreen)
         : errors_(folder / ("stderr-" + std::to_string(++runs_) + ".txt")) {
         std::vector<std::string> words{USINA_EXECUTABLE, "--folder", folder.string(), "--serial",
                                        serialDevice};
-        std::vector<char*> argv;
-        for (auto& w : words) {
-            argv.push_back(w.data());
-        }
-        argv.push_back(nullptr);
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        std::vector<std::string> environment = environmentFor(screen);
+        const std::vector<char*> argv = pointersTo(words);
+        const std::vector<char*> envp = pointersTo(environment);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errors_.c_str(),
                                          O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (::posix_spawn(&pid_, USINA_EXECUTABLE, &actions, nullptr, argv.data(), environ) != 0) {
+        if (::posix_spawn(&pid_, USINA_EXECUTABLE, &actions, nullptr, argv.data(), envp.data()) != 0) {
             pid_ = -1;
         }
         posix_spawn_file_actions_destroy(&actions);
@@ -171,6 +194,16 @@ TEST_F(StationProgramTest, BrokenStartEndsInItsMessageAndStatusOneAndTheRepaired
          },
          {"O campo prodmax não existe na tabela constantes do arquivo calranvik.mdb"}},
         {"a missing file", [](const fs::path& f) { fs::remove(f / "idioma.mdb"); }, {"idioma.mdb", "lingua"}},
+        {"a production record field dropped",
+         [](const fs::path& f) {
+             SqliteFile(f / "datranvik.mdb").execute("ALTER TABLE Tabela DROP COLUMN Ocorrencias");
+         },
+         {"O campo Ocorrencias não existe na tabela Tabela do arquivo datranvik.mdb"}},
+        {"a constant that is no number",
+         [](const fs::path& f) {
+             SqliteFile(f / "calranvik.mdb").execute("UPDATE constantes SET kpes1 = 'abc'");
+         },
+         {"Valor inválido (abc)", "tabela constantes, campo kpes1, arquivo calranvik.mdb"}},
         {"a zero-byte file",
          [](const fs::path& f) { fs::resize_file(f / "datranvik.mdb", 0); },
          {"O arquivo datranvik.mdb está vazio (0 bytes)"}},
@@ -215,6 +248,18 @@ TEST_F(StationProgramTest, BrokenStartEndsInItsMessageAndStatusOneAndTheRepaired
         EXPECT_EQ(repaired.standardError().find("usina:"), std::string::npos) << repaired.standardError();
         deliverFiles();
     }
+}
+
+// Qt cannot open an X display that is not there: the program says so and ends with status 1, before
+// it touches its folder.
+TEST_F(StationProgramTest, WithoutADisplayItEndsWithStatusOneAndSaysWhy) {
+    StationProgram program(folder.path(), noController(), Screen::noDisplay);
+    ASSERT_TRUE(program.started());
+    EXPECT_EQ(program.exitStatus(), 1);
+    EXPECT_THAT(program.standardError(),
+                ::testing::StartsWith(
+                    "usina: a tela não pôde ser aberta (DISPLAY não definido, QT_QPA_PLATFORM=xcb) - "));
+    EXPECT_FALSE(fs::exists(folder / "Parametros.ini"));
 }
 
 } // namespace usina::test

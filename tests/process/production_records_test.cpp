@@ -219,6 +219,8 @@ const PeriodicCase periodicCases[] = {
      "Alta temperatura <CAP>", "Alta temperatura <CAP>"},
     {"AMessageAlreadyRecordedGivesOK", "portugues", "Alta temperatura <CAP>", "", "OK",
      "Alta temperatura <CAP>"},
+    {"APendingMessageTheLineNoLongerShowsIsRecorded", "portugues", "", "Falha de Comunicação",
+     "Falha de Comunicação", "Registro Gravado"},
 };
 
 class PeriodicRecord : public ProcessTest, public ::testing::WithParamInterface<PeriodicCase> {};
@@ -242,6 +244,28 @@ TEST_P(PeriodicRecord, TheRecordDueStoresThePendingMessageOrOKAndStartsTheCounte
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, PeriodicRecord, ::testing::ValuesIn(periodicCases), ByName());
+
+// On the running clock a message is cleared from the line before the record it asks for is due: that
+// record stores the message all the same, and the periodic record after it, with nothing to tell, OK.
+TEST_F(ProcessTest, TheRecordAMessageAsksForStoresItThoughTheLineWasClearedBeforeIt) {
+    startRunnablePlant();
+    // The start's own record, then its message gone.
+    ASSERT_TRUE(desktop.runUntil(
+        [&] { return !tabela("Ocorrencias").empty() && main().LblOcorrenc.caption().empty(); }, 10));
+    const std::size_t before = tabela("Ocorrencias").size();
+    services().ShowOccurrence("Falha de Comunicação");
+    // The record's own message can reach the line only once the line is empty again.
+    ASSERT_TRUE(
+        desktop.runUntil([&] { return main().LblOcorrenc.caption() == "Registro Gravado"; }, 5, 0.05));
+    auto rows = tabela("Ocorrencias");
+    ASSERT_EQ(rows.size(), before + 1);
+    EXPECT_EQ(rows.back()[0].text, "Falha de Comunicação");
+
+    run(services().RecordPeriod * 0.45 + 1);
+    rows = tabela("Ocorrencias");
+    ASSERT_EQ(rows.size(), before + 2);
+    EXPECT_EQ(rows.back()[0].text, "OK");
+}
 
 namespace {
 

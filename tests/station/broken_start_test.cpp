@@ -170,6 +170,66 @@ const BrokenStartCase brokenStarts[] = {
      [](BrokenStart& t) { t.sql("datranvik.mdb", "UPDATE totalizador SET total = 'muito'"); },
      true,
      {"Valor inválido (muito)", "tabela totalizador, campo total, arquivo datranvik.mdb"}},
+    {"ProductionRecordWithoutItsOccurrence",
+     [](BrokenStart& t) { t.sql("datranvik.mdb", "ALTER TABLE Tabela DROP COLUMN Ocorrencias"); },
+     true,
+     {"O campo Ocorrencias não existe na tabela Tabela do arquivo datranvik.mdb"}},
+    {"ErrorLogWithoutItsElement",
+     [](BrokenStart& t) { t.sql("bdruntime.mdb", "ALTER TABLE Tblerro DROP COLUMN Elemento"); },
+     true,
+     {"O campo Elemento não existe na tabela Tblerro do arquivo bdruntime.mdb"}},
+    {"TotalsDayKeptAsText",
+     [](BrokenStart& t) {
+         t.sql("datranvik.mdb", "ALTER TABLE totalizador RENAME TO velho;"
+                                "CREATE TABLE totalizador (par_diaria DOUBLE, total DOUBLE, datatot TEXT);"
+                                "INSERT INTO totalizador SELECT * FROM velho; DROP TABLE velho");
+     },
+     true,
+     {"Erro 13: O campo datatot da tabela totalizador do arquivo datranvik.mdb não é de um tipo que o "
+      "programa possa usar: é TEXT, deve ser DATE."}},
+    {"MixSharesKeptAsWholeNumbers",
+     [](BrokenStart& t) {
+         t.sql("datranvik.mdb", "ALTER TABLE alt_mist DROP COLUMN quantdd3;"
+                                "ALTER TABLE alt_mist ADD COLUMN quantdd3 INTEGER");
+     },
+     true,
+     {"O campo quantdd3 da tabela alt_mist do arquivo datranvik.mdb não é de um tipo que o programa possa "
+      "usar: é INTEGER, deve ser DOUBLE."}},
+    // Names in other letter cases, types spelt otherwise that keep the same values, a level kept as a
+    // whole number, a field of no type, and fields of the station's own: it runs.
+    {"OtherSpellingsWiderTypesAndExtraFields",
+     [](BrokenStart& t) {
+         t.sql("datranvik.mdb",
+               "ALTER TABLE totalizador RENAME TO velho;"
+               "CREATE TABLE totalizador (PAR_DIARIA REAL, Total NUMERIC, DataTot DATE, obs VARCHAR(40));"
+               "INSERT INTO totalizador (PAR_DIARIA, Total, DataTot) SELECT * FROM velho; DROP TABLE velho;"
+               "ALTER TABLE senhas RENAME TO velho;"
+               "CREATE TABLE senhas (login1 TEXT PRIMARY KEY COLLATE PTNOCASE, senha1 VARCHAR(200), "
+               "permissao INTEGER);"
+               "INSERT INTO senhas SELECT * FROM velho; DROP TABLE velho;"
+               "ALTER TABLE Tabela ADD COLUMN turno TEXT; ALTER TABLE Tabela DROP COLUMN fase;"
+               "ALTER TABLE Tabela ADD COLUMN fase INTEGER; ALTER TABLE Tabela DROP COLUMN usuario;"
+               "ALTER TABLE Tabela ADD COLUMN usuario");
+     },
+     false,
+     {}},
+    {"ConstantThatIsNoNumber",
+     [](BrokenStart& t) { t.sql("calranvik.mdb", "UPDATE constantes SET kpes1 = 'abc'"); },
+     true,
+     {"Erro 13: Valor inválido (abc): Tipos incompatíveis (tabela constantes, campo kpes1, arquivo "
+      "calranvik.mdb)"}},
+    {"RecordingPeriodNull",
+     [](BrokenStart& t) { t.sql("calranvik.mdb", "UPDATE constantes SET tgrav = NULL"); },
+     true,
+     {"Erro 94: Valor inválido (Null)", "tabela constantes, campo tgrav, arquivo calranvik.mdb"}},
+    {"RecordingPeriodBeyondTheCounter",
+     [](BrokenStart& t) { t.sql("calranvik.mdb", "UPDATE constantes SET tgrav = 600"); },
+     true,
+     {"Erro 6: Valor inválido (600): Estouro (tabela constantes, campo tgrav, arquivo calranvik.mdb)"}},
+    {"GaugeBandThatIsNoNumber",
+     [](BrokenStart& t) { t.sql("calranvik.mdb", "UPDATE gauges SET \"fim verm 5\" = 'x'"); },
+     true,
+     {"Valor inválido (x)", "tabela gauges, campo fim verm 5, arquivo calranvik.mdb"}},
     {"DatabaseHeldByAnotherProgram",
      [](BrokenStart& t) {
          t.otherProgram = std::make_unique<store::testing::OtherProgram>(t.file("datranvik.mdb"),
