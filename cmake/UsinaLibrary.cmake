@@ -26,12 +26,16 @@ function(usina_library name)
     endif()
 endfunction()
 
-# usina_test(NAME [RUN_SERIAL] DEPS...): one GoogleTest executable of every .cpp in the calling folder.
-# Tests stand above every layer: they see the whole tree. RUN_SERIAL for tests that watch the clock:
-# ctest runs each of them alone. Test names are the names the tests give (a parameterised test's name
+# usina_test(NAME [RUN_SERIAL] [TIMEOUT SECONDS] DEPS...): one GoogleTest executable of every .cpp in the
+# calling folder. Tests stand above every layer: they see the whole tree. RUN_SERIAL for tests that watch
+# the clock: ctest runs each of them alone. TIMEOUT (300 s when not given) for a test whose length
+# follows the machine's speed. Test names are the names the tests give (a parameterised test's name
 # generator, or its index), never the bytes of a parameter.
 function(usina_test name)
-    cmake_parse_arguments(PARSE_ARGV 1 test "RUN_SERIAL" "" "")
+    cmake_parse_arguments(PARSE_ARGV 1 test "RUN_SERIAL" "TIMEOUT" "")
+    if(NOT test_TIMEOUT)
+        set(test_TIMEOUT 300)
+    endif()
     file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
     if(NOT sources)
         message(STATUS "${name}: no sources yet")
@@ -44,7 +48,7 @@ function(usina_test name)
                                           ${test_UNPARSED_ARGUMENTS})
     target_compile_definitions(${name} PRIVATE USINA_PROGRAM_DIR="${USINA_PROGRAM_DIR}"
                                                USINA_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
-    set(properties TIMEOUT 300)
+    set(properties TIMEOUT ${test_TIMEOUT})
     if(test_RUN_SERIAL)
         list(APPEND properties RUN_SERIAL TRUE)
     endif()
