@@ -250,14 +250,15 @@ void FormRanvikv5::copyGaugeBandsToConstantsScreen() {
     }
 }
 
-// The model code is read three times and the last answer counts. The reads wait without yielding, so
-// the polling timer cannot tick before the load ends.
+// The model code is read three times and the last answer counts, each read waiting its whole time-out:
+// a lost answer must not make the others give up. The reads wait without yielding, so the polling
+// timer cannot tick before the load ends.
 void FormRanvikv5::startPollingAndReadModel() {
     TimerX.setEnabled(true);
     TimerX.setInterval(100);
     link.OpenSerialPort();
     for (int read = 0; read < 3; ++read) {
-        link.ControllerModelCode = link.ReadControllerByte(0);
+        link.ControllerModelCode = link.ReadControllerByte(0, ReadWait::fullTimeOut);
     }
 }
 

@@ -129,13 +129,14 @@ bool FormConfig::otherBoxesPresent() {
     return true;
 }
 
-// Two separate reads; an unanswered one counts as 0 and has put its own message on the line first.
+// Two separate reads, each waiting its whole time-out; an unanswered one counts as 0 and has put its own
+// message on the line first.
 bool FormConfig::controllerServesBothPumps() {
     if (Chkmal.value() != 1 || Chkfibra.value() != 1) {
         return true;
     }
-    const int a = link.ReadControllerByte(0);
-    const int b = link.ReadControllerByte(0);
+    const int a = link.ReadControllerByte(0, ReadWait::fullTimeOut);
+    const int b = link.ReadControllerByte(0, ReadWait::fullTimeOut);
     if (a != tenOutputsFirstAnswer && b != tenOutputsSecondAnswer) {
         services.ShowOccurrence(services.TranslateText("Erro...Precisa Ostrel/Pellum de 10 saídas"));
         return false;

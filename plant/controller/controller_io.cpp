@@ -65,15 +65,15 @@ void Link::ZeroOutputsAndCloseSerialPort() {
     });
 }
 
-std::int16_t Link::ReadControllerByte(const int& address) {
+std::int16_t Link::ReadControllerByte(const int& address, ReadWait wait) {
     const std::uint8_t reg = registerByte(address);
     const double now = st.clock().monotonicSeconds();
     const bool heard = pacing_.silent() && controller_.inputWaiting();
     std::optional<std::uint8_t> answer;
-    if (pacing_.waits(now, heard)) {
+    if (wait == ReadWait::fullTimeOut || pacing_.waits(now, heard)) {
         answer = controller_.readRegister(reg);
         if (answer) {
-            pacing_.answered();
+            pacing_.answered(now);
         } else {
             pacing_.timedOut(now);
         }

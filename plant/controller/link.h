@@ -13,6 +13,10 @@ class SharedServices;
 class StartupAndSettings;
 class Station;
 
+// A paced read gives up at once while the controller is silent (see ReadPacing); a read whose answer
+// decides what the controller is, its model code, always waits its whole time-out.
+enum class ReadWait { paced, fullTimeOut };
+
 class Link {
 public:
     explicit Link(Station& station);
@@ -28,8 +32,7 @@ public:
     // Registers 1 to 8 (the plant's outputs) to 0, then the port closed: the end of the run.
     void ZeroOutputsAndCloseSerialPort();
     // The register's byte; 0 when the controller does not answer in time ("Falha de Comunicação").
-    // While the controller is silent most reads give up at once: see ReadPacing.
-    std::int16_t ReadControllerByte(const int& address);
+    std::int16_t ReadControllerByte(const int& address, ReadWait wait = ReadWait::paced);
     void WriteControllerByte(const int& address, const int& value);
 
 private:

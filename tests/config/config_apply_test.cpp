@@ -254,6 +254,24 @@ TEST_F(ConfigTest, SilentControllerWithBothPumpsShowsTheTimeOutAndStoresNothing)
     EXPECT_TRUE(config().visible());
 }
 
+// The polling has found the line silent and gives up its reads; the model code is read in full.
+TEST_F(ConfigTest, ModelReadsWaitForTheControllerThatAnswersAgainAfterASilentSpell) {
+    start();
+    FormConfig& c = openConfig();
+    bothPumps(c);
+    link->setFaults(plantsim::AnswerFaults{true, false, 0});
+    for (int tick = 0; tick < 5; ++tick) {
+        main().TimerX_Timer();
+    }
+    link->setFaults({});
+    clearLine();
+    modelCodes->answerInTurn({37, 50});
+    apply();
+    EXPECT_EQ(line(), "Dados alterados!");
+    EXPECT_EQ(storedNumber("saidafb"), 1);
+    EXPECT_EQ(storedNumber("saidamal"), 1);
+}
+
 TEST_F(ConfigTest, PumpConstantsBelowTheMinimumAreRaisedAndStoredWithTheFirstMessageOnly) {
     start();
     FormConfig& c = openConfig();

@@ -6,6 +6,7 @@
 #include "core/station.h"
 #include "plant/controller/link.h"
 #include "plant/form_ranvikv5.h"
+#include "plant/polling_state.h"
 #include "platform/forms/virtual_desktop.h"
 #include "platform/serial/serial_port.h"
 #include "platform/value/conversions.h"
@@ -16,8 +17,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 namespace usina::test {
@@ -33,6 +37,20 @@ std::vector<std::string> frameLines(const std::filesystem::path& log) {
         lines.push_back(line.substr(line.find(' ') + 1));
     }
     return lines;
+}
+
+// The last answer plantsim gave to each register read ("R 14 -> 121"); a lost one ("R 10 -> silent")
+// is no answer.
+std::map<int, int> lastAnswers(const std::vector<std::string>& lines) {
+    std::map<int, int> answers;
+    for (const std::string& line : lines) {
+        int address = 0;
+        int value = 0;
+        if (std::sscanf(line.c_str(), "R %d -> %d", &address, &value) == 2) {
+            answers[address] = value;
+        }
+    }
+    return answers;
 }
 
 class StationOverPty : public ::testing::Test {
@@ -52,6 +70,30 @@ protected:
         station = std::make_unique<Station>(StationServices{clock, desktop, *port, folder.path(), {5, 1, 0}});
         registerStationWindows(*station);
         station->run();
+    }
+
+    // One tick of the polling timer per phase, from phase 1 (the timer itself does not run on
+    // virtual time).
+    void pollFromPhaseOne(int ticks) {
+        station->group<PollingState>().TimerXPhase = 0;
+        for (int tick = 0; tick < ticks; ++tick) {
+            station->form<FormRanvikv5>().TimerX_Timer();
+        }
+    }
+
+    // Each belt scale and temperature channel holds the last answer the controller gave it (the
+    // averaging counts are 1); `channels` is 3, or 5 on a controller with five temperature inputs.
+    void expectReadingsAreTheLastAnswers(int channels) {
+        const PollingState& polling = station->group<PollingState>();
+        const std::map<int, int> answers = lastAnswers(frameLines(log));
+        for (int silo = 1; silo <= 5; ++silo) {
+            ASSERT_TRUE(answers.contains(9 + silo)) << "silo " << silo;
+            EXPECT_EQ(polling.SiloReadingRing[silo][0], answers.at(9 + silo)) << "silo " << silo;
+        }
+        for (int channel = 1; channel <= channels; ++channel) {
+            ASSERT_TRUE(answers.contains(14 + channel)) << "channel " << channel;
+            EXPECT_EQ(polling.TempReadingRing[channel][0], answers.at(14 + channel)) << "channel " << channel;
+        }
     }
 
     TemporaryFolder folder;
@@ -102,6 +144,40 @@ TEST_F(StationOverPty, SilentControllerLeavesTheDesignTitleAndGreyedGaugesWithou
     // Three time-outs of 0,2 s and the start; a frozen start would never end. Real slack: the machine may
     // be busy, and the test runs alone (RUN_SERIAL).
     EXPECT_LT(seconds, 15.0);
+}
+
+TEST_F(StationOverPty, OneLostAnswerCostsOnlyItsOwnReading) {
+    start({"--drop-answer", "10@1"});
+    FormRanvikv5& main = station->form<FormRanvikv5>();
+    const PollingState& polling = station->group<PollingState>();
+    // Phase 1: the answer to silo 1 is lost; silo 5 is read in the same tick.
+    pollFromPhaseOne(1);
+    EXPECT_EQ(polling.SiloReadingRing[1][0], 0);
+    EXPECT_EQ(main.LblOcorrenc.caption(), "Falha de Comunicação");
+    const std::map<int, int> answers = lastAnswers(frameLines(log));
+    ASSERT_TRUE(answers.contains(14));
+    EXPECT_EQ(polling.SiloReadingRing[5][0], answers.at(14));
+    // And the whole next cycle, silo 1 again included.
+    pollFromPhaseOne(6);
+    expectReadingsAreTheLastAnswers(3);
+    const std::vector<std::string> lines = frameLines(log);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "R 10 -> silent"), 1);
+}
+
+TEST_F(StationOverPty, ALostAnswerToTheFirstModelReadStillGivesTheModel) {
+    start({"--model", "32", "--drop-answer", "0@1"});
+    FormRanvikv5& main = station->form<FormRanvikv5>();
+    EXPECT_EQ(main.caption(), "Pellumv5.1.0-Usina de Asfalto");
+    EXPECT_TRUE(station->group<Link>().HasFiveTemperatures);
+    EXPECT_FALSE(main.GaugeTmp4.state().isGreyed());
+    EXPECT_FALSE(main.GaugeTmp5.state().isGreyed());
+    const std::vector<std::string> lines = frameLines(log);
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_THAT(std::vector<std::string>(lines.begin(), lines.begin() + 3),
+                ::testing::ElementsAre("R 0 -> silent", "R 0 -> 32", "R 0 -> 32"));
+    // Temperatures 4 and 5 are polled and shown.
+    pollFromPhaseOne(5);
+    expectReadingsAreTheLastAnswers(5);
 }
 
 TEST_F(StationOverPty, MissingDeviceStartsTheStationAndLogsTheFaultOnce) {

@@ -14,7 +14,7 @@ std::vector<std::uint8_t> ControllerResponder::respond(const Frame& frame, doubl
         return {};
     }
     const std::uint8_t value = model_.read(frame.address);
-    if (faults_.silent) {
+    if (faults_.silent || dropsThisAnswer(frame)) {
         return {};
     }
     std::vector<std::uint8_t> reply(static_cast<std::size_t>(std::max(faults_.strayBytes, 0)), strayByte);
@@ -23,6 +23,19 @@ std::vector<std::uint8_t> ControllerResponder::respond(const Frame& frame, doubl
         reply.push_back(value);
     }
     return reply;
+}
+
+void ControllerResponder::setFaults(AnswerFaults faults) {
+    faults_ = faults;
+    readsOfDroppedAddress_ = 0;
+}
+
+bool ControllerResponder::dropsThisAnswer(const Frame& read) {
+    const auto& dropped = faults_.droppedAnswer;
+    if (!dropped || read.address != dropped->address) {
+        return false;
+    }
+    return ++readsOfDroppedAddress_ == dropped->read;
 }
 
 } // namespace usina::plantsim

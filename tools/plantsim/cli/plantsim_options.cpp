@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <stdexcept>
+#include <utility>
 
 namespace usina::plantsim {
 namespace {
@@ -17,15 +18,28 @@ Number parseNumber(const std::string& text, Number low, Number high, const std::
     return value;
 }
 
-// "I@SECONDS": silo I (1 to 5) runs empty SECONDS after the start.
-void parseEmptySilo(const std::string& text, PlantModelConfig& model) {
+// "A@B" split at its '@'; `shape` names the two parts for the message.
+std::pair<std::string, std::string> splitAt(const std::string& text, const std::string& option,
+                                            const std::string& shape) {
     const auto at = text.find('@');
     if (at == std::string::npos) {
-        throw std::invalid_argument("--empty-silo: expected SILO@SECONDS, got \"" + text + "\"");
+        throw std::invalid_argument(option + ": expected " + shape + ", got \"" + text + "\"");
     }
-    const int silo = parseNumber(text.substr(0, at), 1, siloCount, "--empty-silo");
-    model.emptyAt[static_cast<std::size_t>(silo - 1)] =
-        parseNumber(text.substr(at + 1), 0.0, 1e9, "--empty-silo");
+    return {text.substr(0, at), text.substr(at + 1)};
+}
+
+// "I@SECONDS": silo I (1 to 5) runs empty SECONDS after the start.
+void parseEmptySilo(const std::string& text, PlantModelConfig& model) {
+    const auto [siloText, secondsText] = splitAt(text, "--empty-silo", "SILO@SECONDS");
+    const int silo = parseNumber(siloText, 1, siloCount, "--empty-silo");
+    model.emptyAt[static_cast<std::size_t>(silo - 1)] = parseNumber(secondsText, 0.0, 1e9, "--empty-silo");
+}
+
+// "ADDRESS@N": the N-th read of the register (from 1) goes unanswered.
+DroppedAnswer parseDroppedAnswer(const std::string& text) {
+    const auto [addressText, readText] = splitAt(text, "--drop-answer", "ADDRESS@N");
+    return {parseNumber<std::uint8_t>(addressText, 0, 255, "--drop-answer"),
+            parseNumber(readText, 1, 1'000'000'000, "--drop-answer")};
 }
 
 } // namespace
@@ -48,6 +62,8 @@ PlantsimOptions parsePlantsimOptions(const std::vector<std::string>& arguments) 
             options.faults.silent = true;
         } else if (option == "--double-answer") {
             options.faults.doubleAnswer = true;
+        } else if (option == "--drop-answer") {
+            options.faults.droppedAnswer = parseDroppedAnswer(value());
         } else if (option == "--stray") {
             options.faults.strayBytes = parseNumber(value(), 0, 255, option);
         } else if (option == "--empty-silo") {

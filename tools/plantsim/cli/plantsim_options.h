@@ -20,7 +20,8 @@ struct PlantsimOptions {
 
 constexpr const char* plantsimUsage =
     "usage: plantsim --link PATH [--model N] [--silent] [--double-answer] [--stray N]\n"
-    "                [--empty-silo I@SECONDS]... [--bed RAW] [--no-pace] [--log FILE] [--seed N]\n";
+    "                [--drop-answer ADDRESS@N] [--empty-silo I@SECONDS]... [--bed RAW] [--no-pace]\n"
+    "                [--log FILE] [--seed N]\n";
 
 // Throws std::invalid_argument with a message naming the faulty argument.
 PlantsimOptions parsePlantsimOptions(const std::vector<std::string>& arguments);
