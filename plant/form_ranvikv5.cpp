@@ -306,6 +306,9 @@ void FormRanvikv5::Form_Unload(int& Cancel) {
         st.ws().beep();
         return;
     }
+    if (keptWritesRefuseTheClose(Cancel)) {
+        return;
+    }
     // Whatever failed before, the close goes through to the end: the steps are always trapped, a
     // fault is logged with the handler's label and the next step still runs.
     TimerX.setEnabled(false);
@@ -324,6 +327,20 @@ bool FormRanvikv5::plantRunsOrIsStopping() {
     } catch (...) {
         return TimerProcesso.enabled() || TmrTempo_decor.enabled();
     }
+}
+
+// Rows a busy file keeps (another program holds it) would go with the program: the close waits for
+// the file, the clock timer trying it again meanwhile.
+bool FormRanvikv5::keptWritesRefuseTheClose(int& Cancel) {
+    db.FlushPendingWrites();
+    const std::string kept = db.Writes->waitingText();
+    if (kept.empty()) {
+        return false;
+    }
+    Cancel = 1;
+    services.ShowOccurrence(kept + " ainda por gravar: fechar depois");
+    st.ws().beep();
+    return true;
 }
 
 void FormRanvikv5::stepOfTheEnd(const std::function<void()>& step) {

@@ -230,6 +230,7 @@ private:
 
     // The steps of the unload.
     bool plantRunsOrIsStopping();
+    bool keptWritesRefuseTheClose(int& Cancel);
     void stepOfTheEnd(const std::function<void()>& step);
 
     // The steps of the start and the stop.
