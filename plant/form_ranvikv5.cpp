@@ -330,8 +330,11 @@ bool FormRanvikv5::plantRunsOrIsStopping() {
 }
 
 // Rows a busy file keeps (another program holds it) would go with the program: the close waits for
-// the file, the clock timer trying it again meanwhile.
+// the file, the clock timer trying it again meanwhile. An end on request stops waiting at its bound.
 bool FormRanvikv5::keptWritesRefuseTheClose(int& Cancel) {
+    if (ending.keptWritesGivenUp) {
+        return false;
+    }
     db.FlushPendingWrites();
     const std::string kept = db.Writes->waitingText();
     if (kept.empty()) {
