@@ -311,6 +311,10 @@ void FormRanvikv5::Form_Unload(int& Cancel) {
     }
     // Whatever failed before, the close goes through to the end: the steps are always trapped, a
     // fault is logged with the handler's label and the next step still runs.
+    stepOfTheEnd([this] { closeOpenLoadTicket(); });
+    if (keptWritesRefuseTheClose(Cancel)) {
+        return; // the plate met a busy file: it is kept, and the close waits for it too
+    }
     TimerX.setEnabled(false);
     stepOfTheEnd([this] { link.ZeroOutputsAndCloseSerialPort(); });
     stepOfTheEnd([this] { db.CloseDatabases(); });
@@ -344,6 +348,16 @@ bool FormRanvikv5::keptWritesRefuseTheClose(int& Cancel) {
     services.ShowOccurrence(kept + " ainda por gravar: fechar depois");
     st.ws().beep();
     return true;
+}
+
+// However the program ends, an open load ticket closes first and its unload stores the plate. The
+// ticket lives in a folder above this one: it is known by its name.
+void FormRanvikv5::closeOpenLoadTicket() {
+    for (forms::Form* form : st.ws().loadedForms()) {
+        if (form->name() == "FormRelCarga") {
+            form->Unload();
+        }
+    }
 }
 
 void FormRanvikv5::stepOfTheEnd(const std::function<void()>& step) {

@@ -238,6 +238,7 @@ private:
     // The steps of the unload.
     bool plantRunsOrIsStopping();
     bool keptWritesRefuseTheClose(int& Cancel);
+    void closeOpenLoadTicket();
     void stepOfTheEnd(const std::function<void()>& step);
 
     // The steps of the end on request, the clock timer going on with them.
