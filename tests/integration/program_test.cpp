@@ -10,9 +10,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
-#include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
 #include <functional>
@@ -249,7 +249,7 @@ std::string statusLine(const fs::path& status, const std::string& key) {
 TEST_P(PlantRunning, ASignalStopsThePlantAndTheProgramEndsAfterTheStopWithStatusZero) {
     const SignalWhileRunning& c = GetParam();
     SqliteFile(folder / "datranvik.mdb")
-        .execute("UPDATE alt_mist SET tempo_asf = 2, tempo_fill = 2, tempo_malt = 2, tempo_fibra = 2");
+        .execute("UPDATE alt_mist SET tempo_asf = 3, tempo_fill = 3, tempo_malt = 3, tempo_fibra = 3");
     const fs::path link = folder / "ttyPLANT";
     const fs::path log = folder / "frames.log";
     const fs::path status = folder / "status";
@@ -258,7 +258,15 @@ TEST_P(PlantRunning, ASignalStopsThePlantAndTheProgramEndsAfterTheStopWithStatus
     StationProgram station(folder.path(), link.string(), PLANT_DRIVER_EXECUTABLE,
                            {"--status", status.string()});
     ASSERT_TRUE(station.started());
-    ASSERT_TRUE(eventually([&] { return std::atoi(statusLine(status, "rows").c_str()) >= 1; }, 60s));
+    // The asphalt pump is sent a command: the stop has the line's 3 s of commands to wait for.
+    ASSERT_TRUE(eventually(
+        [&] {
+            const std::vector<std::string> sent = frameLines(log);
+            return std::any_of(sent.begin(), sent.end(), [](const std::string& line) {
+                return line.rfind("W 6 = ", 0) == 0 && line != "W 6 = 0";
+            });
+        },
+        60s));
     EXPECT_EQ(statusLine(status, "state"), "Desligar");
     std::unique_ptr<SqliteFile> holder;
     if (c.fileHeld) {
