@@ -17,9 +17,9 @@ namespace usina::store {
 
 // The longest a call waits for another program's lock before it gives up: the user-interface thread
 // makes every call, and the screen must not freeze. A save may fall due together with a polling tick,
-// whose four transactions at 4800 baud hold the thread up to some 50 ms, and with the regulation tick
-// and a repaint: with this wait on top the screen still moves within 0,1 s. It still rides out
-// another program's short write; a save that meets a longer one is kept, never lost (write_queue.h).
+// whose four to six transactions at 4800 baud hold the thread some 40 to 70 ms: with this wait on top
+// the screen still moves within 0,1 s. It still rides out another program's short write; a save that
+// meets a longer one is kept, never lost (write_queue.h).
 inline constexpr std::chrono::milliseconds lockWaitBound{20};
 
 class Connection {
