@@ -2,12 +2,12 @@
 // plant controller, the system clock keeps time.
 
 #include "app/command_line.h"
+#include "app/end_on_request.h"
 #include "app/plant_pictures.h"
 #include "app/screen_application.h"
 #include "app/station_windows.h"
 #include "app/termination_signals.h"
 #include "core/station.h"
-#include "plant/form_ranvikv5.h"
 #include "platform/forms/clock.h"
 #include "platform/qt/qt_backend.h"
 #include "platform/qt/qt_renderer.h"
@@ -16,26 +16,6 @@
 #include <QApplication>
 
 #include <cstdio>
-
-namespace {
-
-// A request to end while the start runs ends the start; afterwards the main window closes as its
-// close button would, also behind a modal window (a signal is no click on a window).
-void endOnRequest(usina::Station& station, bool started) {
-    auto& ws = station.ws();
-    auto* main = ws.peek<usina::FormRanvikv5>();
-    if (!started || main == nullptr) {
-        try {
-            ws.endProgram();
-        } catch (const usina::forms::ProgramEnded&) {
-            // The start's own steps unwind once the event loop hands back to them.
-        }
-        return;
-    }
-    ws.raise(main->name(), "Form_Unload", [main] { main->Unload(); });
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     usina::catchTerminationSignals();
@@ -58,7 +38,9 @@ int main(int argc, char** argv) {
     usina::qt::QtRenderer renderer(station.ws());
 
     bool started = false;
-    usina::onTerminationSignal([&station, &started] { endOnRequest(station, started); });
+    usina::onTerminationSignal([&station, &started](const std::string& signalName) {
+        usina::endOnRequest(station, started, signalName);
+    });
     station.run();
     started = true;
     if (!station.ws().ended()) {

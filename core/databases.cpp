@@ -6,6 +6,8 @@
 #include "platform/forms/backend.h"
 #include "platform/value/conversions.h"
 
+#include <cstdio>
+
 namespace usina {
 
 const std::vector<Databases::RecordsetPlace>& Databases::places() {
@@ -80,6 +82,9 @@ void Databases::FlushPendingWrites() {
 // The notice's text is the store's own Portuguese, naming the file and table; it is not in the
 // translation table. The error log may itself be the busy file: then the line alone tells.
 void Databases::reportStoreNotice(const store::StoreNotice& notice) {
+    if (notice.kind == store::StoreNotice::Kind::writesLost) {
+        tellTheLoss(notice);
+    }
     auto& services = st.group<SharedServices>();
     if (st.loadedMainWindow() != nullptr) {
         services.ShowOccurrence(notice.text);
@@ -90,6 +95,14 @@ void Databases::reportStoreNotice(const store::StoreNotice& notice) {
     try {
         services.LogError(notice.errorNumber, notice.text, "Module1", "Gravacao");
     } catch (const RunTimeError&) {
+    }
+}
+
+// The program is ending, and whoever ended it must hear of it: the screen goes with the program.
+void Databases::tellTheLoss(const store::StoreNotice& notice) {
+    std::fprintf(stderr, "usina: %s\n", notice.text.c_str());
+    if (st.exitStatus() == 0) {
+        st.setExitStatus(Station::writesLost);
     }
 }
 

@@ -79,6 +79,7 @@ private:
     store::StoreError unusableValue(const store::TableRecordset& rs, const std::string& field,
                                     const Value& value, const RunTimeError& refusal) const;
     void reportStoreNotice(const store::StoreNotice& notice);
+    void tellTheLoss(const store::StoreNotice& notice);
 
     Station& st;
 };

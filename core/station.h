@@ -51,9 +51,11 @@ public:
     // Runs the start-up; afterwards the station lives in its main window's events and timers.
     void run();
 
-    // What the program returns when it ends: 0, or startFailed after a fault at start that a message
-    // told the person.
+    // What the program returns when it ends: 0, startFailed after a fault at start that a message
+    // told the person, or writesLost when it ended with rows a file never took (the standard error
+    // says how many, of which file).
     static constexpr int startFailed = 1;
+    static constexpr int writesLost = 3;
     int exitStatus() const { return exitStatus_; }
     void setExitStatus(int status) { exitStatus_ = status; }
 

@@ -42,6 +42,7 @@ ClockTimers::ClockTimers(Station& station)
       records(station.group<ProductionRecords>()) {}
 
 void FormRanvikv5::TimerTempo_Timer() {
+    goOnEndingOnRequest();
     services.RunTrapped(name(), "TimerTempo", [this] { st.group<ClockTimers>().TimerTempoTick(*this); });
 }
 

@@ -307,8 +307,15 @@ void FormRanvikv5::Form_Unload(int& Cancel) {
         st.ws().beep();
         return;
     }
+    if (keptWritesRefuseTheClose(Cancel)) {
+        return;
+    }
     // Whatever failed before, the close goes through to the end: the steps are always trapped, a
     // fault is logged with the handler's label and the next step still runs.
+    stepOfTheEnd([this] { closeOpenLoadTicket(); });
+    if (keptWritesRefuseTheClose(Cancel)) {
+        return; // the plate met a busy file: it is kept, and the close waits for it too
+    }
     TimerX.setEnabled(false);
     stepOfTheEnd([this] { link.ZeroOutputsAndCloseSerialPort(); });
     stepOfTheEnd([this] { db.CloseDatabases(); });
@@ -324,6 +331,33 @@ bool FormRanvikv5::plantRunsOrIsStopping() {
         throw;
     } catch (...) {
         return TimerProcesso.enabled() || TmrTempo_decor.enabled();
+    }
+}
+
+// Rows a busy file keeps (another program holds it) would go with the program: the close waits for
+// the file, the clock timer trying it again meanwhile. An end on request stops waiting at its bound.
+bool FormRanvikv5::keptWritesRefuseTheClose(int& Cancel) {
+    if (ending.keptWritesGivenUp) {
+        return false;
+    }
+    db.FlushPendingWrites();
+    const std::string kept = db.Writes->waitingText();
+    if (kept.empty()) {
+        return false;
+    }
+    Cancel = 1;
+    services.ShowOccurrence(kept + " ainda por gravar: fechar depois");
+    st.ws().beep();
+    return true;
+}
+
+// However the program ends, an open load ticket closes first and its unload stores the plate. The
+// ticket lives in a folder above this one: it is known by its name.
+void FormRanvikv5::closeOpenLoadTicket() {
+    for (forms::Form* form : st.ws().loadedForms()) {
+        if (form->name() == "FormRelCarga") {
+            form->Unload();
+        }
     }
 }
 

@@ -8,6 +8,7 @@
 #include "core/station_form.h"
 #include "plant/clock_state.h"
 #include "plant/controller/link.h"
+#include "plant/end_request.h"
 #include "plant/main_window_state.h"
 #include "plant/mix_and_calibration.h"
 #include "plant/process_and_totals.h"
@@ -68,6 +69,12 @@ public:
     void TimerProcesso_Timer();
     void TimerTempo_Timer();
     void TmrTempo_decor_Timer();
+
+    // A request to end from outside the window (`requester`: "SIGTERM", "SIGINT"). A running plant is
+    // stopped first, as its button stops it but without a login; the window then closes as its close
+    // button closes it, once the files took every kept write or keptWritesWaitSeconds have passed.
+    // The standard error tells each step.
+    void EndOnRequest(const std::string& requester);
 
     // The five temperature gauges by channel number 1 to 5.
     forms::NeedleGauge& GaugeTmp(int channel);
@@ -230,7 +237,13 @@ private:
 
     // The steps of the unload.
     bool plantRunsOrIsStopping();
+    bool keptWritesRefuseTheClose(int& Cancel);
+    void closeOpenLoadTicket();
     void stepOfTheEnd(const std::function<void()>& step);
+
+    // The steps of the end on request, the clock timer going on with them.
+    void goOnEndingOnRequest();
+    void endOnceWritesAreStored();
 
     // The steps of the start and the stop.
     bool nobodyLoggedIn();
@@ -267,6 +280,7 @@ private:
     MixAndCalibration& mix = st.group<MixAndCalibration>();
     ProcessAndTotals& process = st.group<ProcessAndTotals>();
     MainWindowState& state = st.group<MainWindowState>();
+    EndRequest& ending = st.group<EndRequest>();
     Port port_{*this};
 };
 

@@ -1,18 +1,23 @@
 // The unattended station running the plant against plantsim over a pseudo-terminal, paced like the
 // 4800-baud line, its windows drawn offscreen: its processor use (goal under 1 % of one core) and the
 // longest stall of its user-interface thread, with the controller answering and with it silent; and,
-// to tell the station's own work from the drawing, the same without windows drawn. The simulated
-// belts carry full beds, so the plant regulates at the delivered mix's rate instead of starving.
-// USINA_PROCESS_SECONDS sets the measured time (default 60).
+// to tell the station's own work from the drawing, the same without windows drawn; and the longest stall
+// while another program takes the production file's write lock for 1,5 s every 3 s, as a backup or a
+// database browser does, so that saves meet a busy file again and again. The simulated belts carry full
+// beds, so the plant regulates at the delivered mix's rate instead of starving. USINA_PROCESS_SECONDS
+// sets the measured time (default 60).
 
 #include "tests/reliability/support/unattended_station.h"
 #include "tests/support/eventually.h"
+#include "tests/support/sqlite_file.h"
 #include "tools/plantsim/launcher/plantsim_process.h"
 
 #include <benchmark/benchmark.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -28,12 +33,62 @@ double measuredSeconds() {
 
 enum class Windows { drawn, notDrawn };
 
+// Another program on the production file: it holds the write lock for half of every period, until it is
+// destroyed.
+class FileHolder {
+public:
+    explicit FileHolder(std::filesystem::path file) : file_(std::move(file)), thread_([this] { hold(); }) {}
+    ~FileHolder() {
+        stop_ = true;
+        thread_.join();
+    }
+    FileHolder(const FileHolder&) = delete;
+    FileHolder& operator=(const FileHolder&) = delete;
+
+private:
+    static constexpr std::chrono::milliseconds half{1500};
+
+    void hold() {
+        while (!stop_) {
+            usina::test::SqliteFile other(file_);
+            if (!take(other)) {
+                continue;
+            }
+            pause();
+            other.execute("COMMIT");
+            pause();
+        }
+    }
+    // The station may be committing just then: try again a moment later.
+    bool take(const usina::test::SqliteFile& other) {
+        try {
+            other.execute("BEGIN IMMEDIATE");
+            return true;
+        } catch (const std::runtime_error&) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            return false;
+        }
+    }
+    void pause() const {
+        for (auto waited = std::chrono::milliseconds(0); waited < half && !stop_;
+             waited += std::chrono::milliseconds(50)) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+    }
+
+    std::filesystem::path file_;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+enum class ProductionFile { free, heldAtTimes };
+
 // The station's heartbeat measures the stalls; beating every 10 ms it costs processor time of its own,
 // so the processor use is measured with one beat a second and the stalls in runs of their own.
 enum class Watch { processor, stalls };
 
 void measure(benchmark::State& state, const std::vector<std::string>& plantsimArguments, Windows windows,
-             Watch watch) {
+             Watch watch, ProductionFile productionFile = ProductionFile::free) {
     usina::test::TemporaryFolder folder;
     usina::test::copyDeliveredDatabases(folder);
     const std::string link = (folder / "ttyPLANT").string();
@@ -57,6 +112,10 @@ void measure(benchmark::State& state, const std::vector<std::string>& plantsimAr
                                  std::chrono::seconds(60))) {
         state.SkipWithError("the station did not start");
         return;
+    }
+    std::unique_ptr<FileHolder> holder;
+    if (productionFile == ProductionFile::heldAtTimes) {
+        holder = std::make_unique<FileHolder>(folder / "datranvik.mdb");
     }
     for (auto _ : state) {
         const double cpu0 = station.number("cpuSeconds");
@@ -95,6 +154,15 @@ void StallsPlantRunningControllerAnswering(benchmark::State& state) {
     measure(state, {"--model", "32", "--bed", "250"}, Windows::drawn, Watch::stalls);
 }
 BENCHMARK(StallsPlantRunningControllerAnswering)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+
+void StallsPlantRunningProductionFileHeldAtTimes(benchmark::State& state) {
+    measure(state, {"--model", "32", "--bed", "250"}, Windows::drawn, Watch::stalls,
+            ProductionFile::heldAtTimes);
+}
+BENCHMARK(StallsPlantRunningProductionFileHeldAtTimes)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);
 
 void StallsPlantRunningControllerSilent(benchmark::State& state) {
     measure(state, {"--silent"}, Windows::drawn, Watch::stalls);

@@ -17,8 +17,11 @@ struct sqlite3;
 namespace usina::store {
 
 // The longest a call waits for another program's lock before it gives up: the user-interface thread
-// makes every call, and the screen must not freeze.
-inline constexpr std::chrono::milliseconds lockWaitBound{100};
+// makes every call, and the screen must not freeze. A save may fall due together with a polling tick,
+// whose four to six transactions at 4800 baud hold the thread some 40 to 70 ms: with this wait on top
+// the screen still moves within 0,1 s. It still rides out another program's short write; a save that
+// meets a longer one is kept, never lost (write_queue.h).
+inline constexpr std::chrono::milliseconds lockWaitBound{20};
 
 class Connection {
 public:

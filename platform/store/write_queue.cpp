@@ -21,6 +21,10 @@ std::string rowsText(std::size_t count) {
     return count == 1 ? "1 registro guardado" : std::to_string(count) + " registros guardados";
 }
 
+std::string keptFor(std::size_t count, const std::filesystem::path& file) {
+    return rowsText(count) + " para o arquivo " + file.filename().string();
+}
+
 std::string numberText(const StoredValue& value) {
     return std::holds_alternative<std::int64_t>(value) ? std::to_string(std::get<std::int64_t>(value)) : "?";
 }
@@ -267,8 +271,7 @@ void WriteQueue::finish() {
             continue;
         const StoreError said = tried.fault->in(queue->writes.front()->table);
         untold_.push_back({StoreNotice::Kind::writesLost, queue->file, said.table(), queue->writes.size(),
-                           rowsText(queue->writes.size()) + " para o arquivo " +
-                               queue->file.filename().string() +
+                           keptFor(queue->writes.size(), queue->file) +
                                " não puderam ser gravados antes do fim do programa: " + said.what(),
                            said.number()});
         for (const auto& write : queue->writes)
@@ -299,6 +302,16 @@ std::size_t WriteQueue::waitingCount() const {
     for (const auto& [key, queue] : files_)
         count += queue->writes.size();
     return count;
+}
+
+std::string WriteQueue::waitingText() const {
+    std::string text;
+    for (const auto& [key, queue] : files_) {
+        if (queue->writes.empty())
+            continue;
+        text += (text.empty() ? "" : ", ") + keptFor(queue->writes.size(), queue->file);
+    }
+    return text;
 }
 
 bool WriteQueue::hasWaiting(const std::filesystem::path& file) const {

@@ -53,6 +53,9 @@ public:
 
     std::size_t waitingCount() const;
     bool hasWaiting(const std::filesystem::path& file) const;
+    // What is kept, file by file, as the notices count it: "3 registros guardados para o arquivo
+    // datranvik.mdb"; empty when nothing is.
+    std::string waitingText() const;
 
     // For the table recordsets.
     enum class Outcome { written, waiting };

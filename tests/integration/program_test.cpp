@@ -1,5 +1,6 @@
 // The station program itself, offscreen: one copy per program folder, a clean end on SIGTERM from the
-// first moments of the start on, and a broken start that ends in its message and a non-zero status.
+// first moments of the start on, a running plant stopped by SIGTERM or SIGINT before the end, and a
+// broken start that ends in its message and a non-zero status.
 
 #include "tests/support/eventually.h"
 #include "tests/support/sqlite_file.h"
@@ -9,11 +10,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <spawn.h>
 #include <sstream>
 #include <string>
@@ -65,13 +68,16 @@ std::vector<char*> pointersTo(std::vector<std::string>& words) {
     return pointers;
 }
 
-// One run of the station program on a program folder; its standard error goes to a file there.
+// One run of the station program (or of the unattended station, which starts the plant itself) on a
+// program folder; its standard error goes to a file there.
 class StationProgram {
 public:
-    StationProgram(const fs::path& folder, const std::string& serialDevice, Screen screen = Screen::offscreen)
+    StationProgram(const fs::path& folder, const std::string& serialDevice,
+                   const std::string& executable = USINA_EXECUTABLE,
+                   const std::vector<std::string>& arguments = {}, Screen screen = Screen::offscreen)
         : errors_(folder / ("stderr-" + std::to_string(++runs_) + ".txt")) {
-        std::vector<std::string> words{USINA_EXECUTABLE, "--folder", folder.string(), "--serial",
-                                       serialDevice};
+        std::vector<std::string> words{executable, "--folder", folder.string(), "--serial", serialDevice};
+        words.insert(words.end(), arguments.begin(), arguments.end());
         std::vector<std::string> environment = environmentFor(screen);
         const std::vector<char*> argv = pointersTo(words);
         const std::vector<char*> envp = pointersTo(environment);
@@ -79,7 +85,7 @@ public:
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errors_.c_str(),
                                          O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (::posix_spawn(&pid_, USINA_EXECUTABLE, &actions, nullptr, argv.data(), envp.data()) != 0) {
+        if (::posix_spawn(&pid_, executable.c_str(), &actions, nullptr, argv.data(), envp.data()) != 0) {
             pid_ = -1;
         }
         posix_spawn_file_actions_destroy(&actions);
@@ -253,7 +259,7 @@ TEST_F(StationProgramTest, BrokenStartEndsInItsMessageAndStatusOneAndTheRepaired
 // Qt cannot open an X display that is not there: the program says so and ends with status 1, before
 // it touches its folder.
 TEST_F(StationProgramTest, WithoutADisplayItEndsWithStatusOneAndSaysWhy) {
-    StationProgram program(folder.path(), noController(), Screen::noDisplay);
+    StationProgram program(folder.path(), noController(), USINA_EXECUTABLE, {}, Screen::noDisplay);
     ASSERT_TRUE(program.started());
     EXPECT_EQ(program.exitStatus(), 1);
     EXPECT_THAT(program.standardError(),
@@ -261,5 +267,100 @@ TEST_F(StationProgramTest, WithoutADisplayItEndsWithStatusOneAndSaysWhy) {
                     "usina: a tela não pôde ser aberta (DISPLAY não definido, QT_QPA_PLATFORM=xcb) - "));
     EXPECT_FALSE(fs::exists(folder / "Parametros.ini"));
 }
+
+namespace {
+
+struct SignalWhileRunning {
+    const char* name;
+    int number;
+    // Another program holds the production file from just before the signal until the end waits for it.
+    bool fileHeld;
+};
+
+class PlantRunning : public StationProgramTest, public ::testing::WithParamInterface<SignalWhileRunning> {};
+
+std::string statusLine(const fs::path& status, const std::string& key) {
+    const std::string text = contentOf(status);
+    const auto at = text.find(key + "=");
+    return at == std::string::npos
+               ? std::string()
+               : text.substr(at + key.size() + 1, text.find('\n', at) - at - key.size() - 1);
+}
+
+} // namespace
+
+// The stop runs as the button's does; a second signal does not cut it short; the unload writes the zeros
+// last. Short delays keep the stop short.
+TEST_P(PlantRunning, ASignalStopsThePlantAndTheProgramEndsAfterTheStopWithStatusZero) {
+    const SignalWhileRunning& c = GetParam();
+    SqliteFile(folder / "datranvik.mdb")
+        .execute("UPDATE alt_mist SET tempo_asf = 3, tempo_fill = 3, tempo_malt = 3, tempo_fibra = 3");
+    const fs::path link = folder / "ttyPLANT";
+    const fs::path log = folder / "frames.log";
+    const fs::path status = folder / "status";
+    plantsim::PlantsimProcess plant(PLANTSIM_EXECUTABLE, link.string(),
+                                    {"--model", "50", "--bed", "250", "--log", log.string()});
+    StationProgram station(folder.path(), link.string(), PLANT_DRIVER_EXECUTABLE,
+                           {"--status", status.string()});
+    ASSERT_TRUE(station.started());
+    // The asphalt pump is sent a command: the stop has the line's 3 s of commands to wait for.
+    ASSERT_TRUE(eventually(
+        [&] {
+            const std::vector<std::string> sent = frameLines(log);
+            return std::any_of(sent.begin(), sent.end(), [](const std::string& line) {
+                return line.rfind("W 6 = ", 0) == 0 && line != "W 6 = 0";
+            });
+        },
+        60s));
+    EXPECT_EQ(statusLine(status, "state"), "Desligar");
+    std::unique_ptr<SqliteFile> holder;
+    if (c.fileHeld) {
+        holder = std::make_unique<SqliteFile>(folder / "datranvik.mdb");
+        holder->execute("BEGIN IMMEDIATE");
+    }
+    station.signal(c.number);
+    ASSERT_TRUE(eventually([&] { return statusLine(status, "state") == "Desligando"; }, 30s));
+    station.signal(c.number);
+    if (c.fileHeld) {
+        ASSERT_TRUE(eventually(
+            [&] { return station.standardError().find("o programa espera até 60 s") != std::string::npos; },
+            120s))
+            << station.standardError();
+        EXPECT_TRUE(station.running());
+        holder->execute("COMMIT");
+        holder.reset();
+    }
+    EXPECT_EQ(station.exitStatus(120s), 0) << station.standardError();
+
+    const std::string said = station.standardError();
+    const std::string signalName = c.number == SIGINT ? "SIGINT" : "SIGTERM";
+    EXPECT_THAT(said, HasSubstr("usina: " + signalName +
+                                ": desligando a usina; o programa termina quando ela parar"));
+    EXPECT_THAT(said, HasSubstr("usina: " + signalName + ": o fim já foi pedido"));
+    EXPECT_THAT(said, HasSubstr("usina: usina parada; fim do programa"));
+    std::vector<std::string> lines;
+    EXPECT_TRUE(eventually([&] {
+        lines = frameLines(log);
+        return lines.size() >= 8 && lines.back() == "W 8 = 0";
+    }));
+    plant.stop();
+    ASSERT_GE(lines.size(), 8u);
+    EXPECT_THAT(std::vector<std::string>(lines.end() - 8, lines.end()),
+                ::testing::ElementsAre("W 1 = 0", "W 2 = 0", "W 3 = 0", "W 4 = 0", "W 5 = 0", "W 6 = 0",
+                                       "W 7 = 0", "W 8 = 0"));
+    // The record the stop asks for: every share already 0.
+    EXPECT_GE(
+        SqliteFile(folder / "datranvik.mdb")
+            .scalar("SELECT count(*) FROM Tabela WHERE silo1 = 0 AND silo2 = 0 AND silo3 = 0 AND silo4 = 0 "
+                    "AND silo5 = 0")
+            .number,
+        1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Signals, PlantRunning,
+    ::testing::Values(SignalWhileRunning{"Sigterm", SIGTERM, false},
+                      SignalWhileRunning{"SigintWithTheProductionFileHeld", SIGINT, true}),
+    [](const ::testing::TestParamInfo<SignalWhileRunning>& row) { return std::string(row.param.name); });
 
 } // namespace usina::test

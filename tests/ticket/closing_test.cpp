@@ -1,6 +1,9 @@
-// Closing the ticket stores the truck plate into the ticket's row, whichever way it closes; OK with
-// "Imprimir" ticked prints the window first, and without a printer the no-printer dialog says so.
+// Closing the ticket stores the truck plate into the ticket's row, whichever way it closes, the end of
+// the program included; OK with "Imprimir" ticked prints the window first, and without a printer the
+// no-printer dialog says so.
 
+#include "app/end_on_request.h"
+#include "setup/idioma.h"
 #include "tests/station/case_names.h"
 #include "tests/ticket/ticket_fixture.h"
 
@@ -50,6 +53,46 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<std::tuple<PlateCase, bool>>& row) {
         return std::string(std::get<0>(row.param).name) + (std::get<1>(row.param) ? "ByOk" : "ByCloseBox");
     });
+
+namespace {
+
+enum class WayOut { closeBox, signal, languageChoice };
+
+struct ProgramEnd {
+    const char* name;
+    WayOut way;
+};
+
+class PlateAtTheEnd : public TicketTest, public ::testing::WithParamInterface<ProgramEnd> {};
+
+} // namespace
+
+// The main window's unload is every way out of the program: it closes an open ticket first.
+TEST_P(PlateAtTheEnd, TheEndOfTheProgramClosesAnOpenTicketAndItsPlateIsStored) {
+    start();
+    openTicket();
+    ws().typeText("ABC1234");
+    switch (GetParam().way) {
+    case WayOut::closeBox:
+        ws().closeByPerson(main());
+        break;
+    case WayOut::signal:
+        endOnRequest(*station, true, "SIGTERM");
+        break;
+    case WayOut::languageChoice:
+        ws().clickMenu(main().mnulingua);
+        ws().click(window<Idioma>().Command1[2]);
+        break;
+    }
+    EXPECT_TRUE(ws().ended());
+    EXPECT_EQ(lastTicket("placa").at(0).text, "ABC-1234");
+}
+
+INSTANTIATE_TEST_SUITE_P(WaysOut, PlateAtTheEnd,
+                         ::testing::Values(ProgramEnd{"CloseBox", WayOut::closeBox},
+                                           ProgramEnd{"Signal", WayOut::signal},
+                                           ProgramEnd{"LanguageChoice", WayOut::languageChoice}),
+                         CaseName());
 
 // The row is found again by its number, wherever the recordset was moved meanwhile.
 TEST_F(TicketTest, ThePlateGoesIntoTheTicketsOwnRow) {

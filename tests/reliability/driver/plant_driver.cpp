@@ -1,7 +1,8 @@
 // A station that runs the plant unattended: it opens the program folder and the serial device it is
 // given, shows its windows offscreen, starts the plant with the moistures filled, and runs until it is
-// killed. Twice a second (or as asked) it writes what it shows and how long its user-interface thread
-// was held into a status file, replaced whole each time:
+// killed, or until SIGTERM or SIGINT ends it as they end the station program (the plant stopped first;
+// its exit status is the program's). Twice a second (or as asked) it writes what it shows and how long its
+// user-interface thread was held into a status file, replaced whole each time:
 //   state=<the start button's caption>   line=<the message line>   reading1=<silo 1's raw mean>
 //   rows=<production rows saved>          beats=<heartbeats so far>  longestStallMs=<since settling>
 //   cpuSeconds=<processor time used so far, user and system>
@@ -10,8 +11,10 @@
 //              [--settle SECONDS] [--beat MS] [--render]
 // Stalls of the user-interface thread are measured with a heartbeat timer, every 25 ms or --beat.
 
+#include "app/end_on_request.h"
 #include "app/plant_pictures.h"
 #include "app/station_windows.h"
+#include "app/termination_signals.h"
 #include "core/databases.h"
 #include "core/station.h"
 #include "plant/form_ranvikv5.h"
@@ -148,6 +151,7 @@ void writeStatus(const std::filesystem::path& file, usina::Station& station, con
 } // namespace
 
 int main(int argc, char** argv) {
+    usina::catchTerminationSignals();
     const auto options = parse(argc, argv);
     if (!options) {
         std::fprintf(stderr, "uso: plant_driver --folder PASTA --serial DISPOSITIVO [--status ARQUIVO] "
@@ -165,7 +169,12 @@ int main(int argc, char** argv) {
         usina::registerPlantPictures();
         renderer = std::make_unique<usina::qt::QtRenderer>(station.ws());
     }
+    bool started = false;
+    usina::onTerminationSignal([&station, &started](const std::string& signalName) {
+        usina::endOnRequest(station, started, signalName);
+    });
     station.run();
+    started = true;
     if (station.ws().ended()) {
         return 1;
     }
@@ -183,5 +192,6 @@ int main(int argc, char** argv) {
         status.start(options->statusEveryMs);
         writeStatus(*options->status, station, watch);
     }
-    return application.exec();
+    application.exec();
+    return station.exitStatus();
 }
